@@ -1,0 +1,2 @@
+// Placeholder so the layer library is never empty.
+namespace quolsa_app_layer {}
