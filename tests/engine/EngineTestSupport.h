@@ -64,6 +64,20 @@ struct TRgba {
 };
 std::ostream& operator<<(std::ostream& Out, const TRgba& P);
 
+// The test page (200 x 300 points) drawn at its size in points, turned as given: where the centre
+// of its square, page point (50, 230), lands.
+struct TRotationCase {
+  TPdfPageRotation Rotation;
+  int Width, Height;
+  TPoint Square;
+};
+inline constexpr TRotationCase RotationCases[] = {
+    {prNormal, 200, 300, {50, 70}},
+    {pr90Clockwise, 300, 200, {230, 50}},
+    {pr180, 200, 300, {150, 230}},
+    {pr90CounterClockwide, 300, 200, {70, 150}},
+};
+
 // The test page's colours.
 bool IsBlack(std::uint32_t Pixel);
 bool IsWhite(std::uint32_t Pixel);

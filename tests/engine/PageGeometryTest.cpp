@@ -13,34 +13,22 @@ protected:
   TPdfPage* Page = nullptr;
 };
 
-struct TMappingCase {
-  TPdfPageRotation Rotation;
-  int Width, Height;
-  TPoint Device; // of page point (50, 230), the centre of the test page's square
-};
-const TMappingCase MappingCases[] = {
-    {prNormal, 200, 300, {50, 70}},
-    {pr90Clockwise, 300, 200, {230, 50}},
-    {pr180, 200, 300, {150, 230}},
-    {pr90CounterClockwide, 300, 200, {70, 150}},
-};
-
 TEST_F(PageGeometry, PagePointsMapWhereTheyAreDrawn) {
-  for (const TMappingCase& Case : MappingCases) {
+  for (const TRotationCase& Case : RotationCases) {
     SCOPED_TRACE(Case.Rotation);
     EXPECT_EQ(Page->PageToDevice(0, 0, Case.Width, Case.Height, 50, 230, Case.Rotation),
-              Case.Device);
+              Case.Square);
     EXPECT_EQ(Page->PageToDevice(10, 20, Case.Width, Case.Height, 50, 230, Case.Rotation),
-              (TPoint{Case.Device.X + 10, Case.Device.Y + 20}));
-    const TPdfPoint P = Page->DeviceToPage(0, 0, Case.Width, Case.Height, Case.Device.X,
-                                           Case.Device.Y, Case.Rotation);
+              (TPoint{Case.Square.X + 10, Case.Square.Y + 20}));
+    const TPdfPoint P = Page->DeviceToPage(0, 0, Case.Width, Case.Height, Case.Square.X,
+                                           Case.Square.Y, Case.Rotation);
     EXPECT_NEAR(P.X, 50, 1);
     EXPECT_NEAR(P.Y, 230, 1);
   }
 }
 
 TEST_F(PageGeometry, DevicePointsSurviveTheRoundTrip) {
-  for (const TMappingCase& Case : MappingCases) {
+  for (const TRotationCase& Case : RotationCases) {
     // Drawn twice the size, shifted.
     const int W = Case.Width * 2, H = Case.Height * 2;
     for (TPoint D : {TPoint{-30, 7}, TPoint{0, 0}, TPoint{123, 321}, TPoint{W + 15, H - 1}}) {

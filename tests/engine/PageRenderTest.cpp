@@ -14,20 +14,6 @@ protected:
   TPdfDocument Document;
 };
 
-// Where the centre of the test page's square lands for a 200 x 300 page drawn at its size in
-// points, turned as given.
-struct TRotationCase {
-  TPdfPageRotation Rotation;
-  int Width, Height;
-  TPoint Square;
-};
-const TRotationCase RotationCases[] = {
-    {prNormal, 200, 300, {50, 70}},
-    {pr90Clockwise, 300, 200, {230, 50}},
-    {pr180, 200, 300, {150, 230}},
-    {pr90CounterClockwide, 300, 200, {70, 150}},
-};
-
 TEST_F(PageRender, SquareAndMarginInEveryRotation) {
   TPdfPage* Page = Open("one-page.pdf");
   for (const TRotationCase& Case : RotationCases) {
