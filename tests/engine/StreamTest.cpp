@@ -3,6 +3,7 @@
 
 #include "platform/OsError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -69,6 +70,64 @@ TEST(FileStream, WritesCreatesAndReads) {
   EXPECT_EQ(std::string(Buffer, 4), "cdef");
   EXPECT_EQ(In.Position(), 6);
   EXPECT_THROW(In.ReadBuffer(Buffer, 1), EStreamError);
+}
+
+// The names of the files in Dir.
+std::vector<std::string> FileNames(const std::string& Dir) {
+  std::vector<std::string> Names;
+  for (const auto& Entry : std::filesystem::directory_iterator(Dir))
+    Names.push_back(Entry.path().filename().string());
+  std::sort(Names.begin(), Names.end());
+  return Names;
+}
+
+TEST(FileStream, ReplacingStreamTakesTheFilesPlaceOnlyWhenCommitted) {
+  TScratchDir Dir;
+  const std::string Path = Dir.File("target.bin");
+  {
+    TPdfFileStream Out(Path, fsmCreate);
+    Out.WriteBuffer("old", 3);
+  }
+  {
+    TPdfFileStream Out(Path, fsmReplace);
+    Out.WriteBuffer("new content", 11);
+    // Until committed, the file keeps its old content.
+    EXPECT_EQ(ReadFileBytes(Path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  }
+  EXPECT_EQ(ReadFileBytes(Path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(FileNames(Dir.File("")), std::vector<std::string>{"target.bin"});
+  {
+    TPdfFileStream Out(Path, fsmReplace);
+    Out.WriteBuffer("new", 3);
+    Out.Commit();
+    Out.Commit(); // nothing more
+  }
+  EXPECT_EQ(ReadFileBytes(Path), (std::vector<std::uint8_t>{'n', 'e', 'w'}));
+  EXPECT_EQ(FileNames(Dir.File("")), std::vector<std::string>{"target.bin"});
+  // A new file as well; a name a stale temporary file holds is passed over.
+  { TPdfFileStream(Dir.File("fresh.bin.~0.tmp"), fsmCreate).WriteBuffer("stale", 5); }
+  {
+    TPdfFileStream Out(Dir.File("fresh.bin"), fsmReplace);
+    Out.WriteBuffer("fresh", 5);
+    Out.Commit();
+  }
+  EXPECT_EQ(ReadFileBytes(Dir.File("fresh.bin")),
+            (std::vector<std::uint8_t>{'f', 'r', 'e', 's', 'h'}));
+  EXPECT_EQ(ReadFileBytes(Dir.File("fresh.bin.~0.tmp")).size(), 5u);
+}
+
+TEST(FileStream, ReplacingFailsWithTheSystemErrorAndLeavesNothingBehind) {
+  TScratchDir Dir;
+  // A directory cannot be replaced by a file.
+  std::filesystem::create_directory(Dir.File("folder"));
+  {
+    TPdfFileStream Out(Dir.File("folder"), fsmReplace);
+    Out.WriteBuffer("x", 1);
+    EXPECT_THROW(Out.Commit(), platform::EOSError);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Dir.File("folder")));
+  EXPECT_EQ(FileNames(Dir.File("")), std::vector<std::string>{"folder"});
+  EXPECT_THROW(TPdfFileStream(Dir.File("missing/file.bin"), fsmReplace), platform::EOSError);
 }
 
 TEST(FileStream, MissingFileRaisesTheSystemError) {
