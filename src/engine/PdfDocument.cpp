@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <stdexcept>
 
 namespace {
 
@@ -22,7 +21,7 @@ constexpr std::int64_t MaxReaderFileSize = 2147483647;
 
 } // namespace
 
-TPdfDocument::TPdfDocument() {
+TPdfDocument::TPdfDocument() : FAttachments(this) {
   EnsureEngine();
 }
 
@@ -248,7 +247,7 @@ void TPdfDocument::RequireOpen() const {
 
 TPdfPage* TPdfDocument::Pages(int Index) {
   if (Index < 0 || Index >= PageCount())
-    throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
+    RaiseListIndexError(Index);
   std::unique_ptr<TPdfPage>& Slot = FPages[static_cast<std::size_t>(Index)];
   if (!Slot) {
     TPageHandle Handle(FPDF_LoadPage(FDocument.get(), Index));
