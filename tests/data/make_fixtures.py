@@ -249,6 +249,27 @@ def movie():
     pdf.write("movie.pdf", "/Root %d 0 R" % root)
 
 
+ATTACHMENT = b"Notes of the drawing\r\n\x00\xff"
+
+
+def attachment():
+    # One embedded file with its size and date in the file's parameters.
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    data = pdf.add_stream("/Type /EmbeddedFile /Params << /Size %d /ModDate (D:20240101120000) >>"
+                          % len(ATTACHMENT), ATTACHMENT)
+    spec = pdf.add("<< /Type /Filespec /F (notes.txt) /UF (notes.txt) /EF << /F %d 0 R >> >>" % data)
+    tree = pdf.reserve()
+    page = pdf.reserve()
+    contents = pdf.add_stream("", SQUARE)
+    pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 200 300] /Contents %d 0 R >>"
+            % (tree, contents))
+    pdf.set(tree, "<< /Type /Pages /Kids [%d 0 R] /Count 1 >>" % page)
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R /Names << /EmbeddedFiles << /Names "
+            "[(notes.txt) %d 0 R] >> >> >>" % (tree, spec))
+    pdf.write("attachment.pdf", "/Root %d 0 R" % catalog)
+
+
 def plain_files():
     with open(os.path.join(HERE, "empty.pdf"), "wb"):
         pass
@@ -320,5 +341,6 @@ if __name__ == "__main__":
     missing_page()
     portfolio()
     movie()
+    attachment()
     plain_files()
     drawing()
