@@ -151,24 +151,22 @@ void TPdfAttachment::LoadFromFile(const std::string& FileName) {
   LoadFromStream(File);
 }
 
-void TPdfAttachment::GetContent(std::vector<std::uint8_t>& ABytes) const {
+template <typename TBytes> void TPdfAttachment::ReadContent(TBytes& Bytes) const {
   const int Length = ContentLength();
-  ABytes.clear();
+  Bytes.clear();
   if (Length <= 0)
     return;
-  ABytes.resize(static_cast<std::size_t>(Length));
-  if (!CopyContent(ABytes.data(), Length))
-    ABytes.clear();
+  Bytes.resize(static_cast<std::size_t>(Length));
+  if (!CopyContent(Bytes.data(), Length))
+    Bytes.clear();
+}
+
+void TPdfAttachment::GetContent(std::vector<std::uint8_t>& ABytes) const {
+  ReadContent(ABytes);
 }
 
 void TPdfAttachment::GetContent(std::string& Value) const {
-  const int Length = ContentLength();
-  Value.clear();
-  if (Length <= 0)
-    return;
-  Value.resize(static_cast<std::size_t>(Length));
-  if (!CopyContent(Value.data(), Length))
-    Value.clear();
+  ReadContent(Value);
 }
 
 void TPdfAttachment::GetContent(std::string& Value, platform::TTextEncoding Encoding) const {

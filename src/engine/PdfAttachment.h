@@ -81,6 +81,8 @@ public:
 
 private:
   void CheckOpen() const;
+  // The content into a byte container, emptied when there is none.
+  template <typename TBytes> void ReadContent(TBytes& Bytes) const;
   // Copies Length bytes of content into Buffer; false when the engine failed.
   bool CopyContent(void* Buffer, int Length) const;
 

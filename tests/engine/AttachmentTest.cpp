@@ -248,12 +248,8 @@ TEST_F(Attachments, SavedDocumentKeepsTheAttachmentByteForByte) {
     Content[I] = static_cast<char>((I * 7919) >> 3);
   Document.LoadFromFile(TestData("attachment.pdf"));
   Document.Attachments().Add("plan.bin").SetContent(std::string_view(Content));
-  std::vector<std::uint8_t> Bytes;
-  Document.SaveToBytes(Bytes);
-
-  TPdfDocument Again;
-  Again.LoadFromBytes(Bytes);
-  TPdfAttachmentList& List = Again.Attachments();
+  const std::unique_ptr<TPdfDocument> Again = SavedAndOpenedAgain(Document);
+  TPdfAttachmentList& List = Again->Attachments();
   ASSERT_EQ(List.Count(), 2);
   EXPECT_EQ(List.Items(0).AttachmentName(), "notes.txt");
   EXPECT_EQ(List.Items(0).GetContentAsRawByteString(), NotesContent);

@@ -39,12 +39,9 @@ TEST_F(DocumentEdit, NewDocumentWithPagesSavedAndOpenedAgain) {
   const std::vector<TPdfPoint> Expected{{100, 200}, {595, 842}, {400, 100}};
   EXPECT_EQ(Sizes(Document), Expected);
 
-  std::vector<std::uint8_t> Bytes;
-  Document.SaveToBytes(Bytes);
-  TPdfDocument Again;
-  Again.LoadFromBytes(Bytes);
-  EXPECT_EQ(Again.PageCount(), 3);
-  EXPECT_EQ(Sizes(Again), Expected);
+  const std::unique_ptr<TPdfDocument> Again = SavedAndOpenedAgain(Document);
+  EXPECT_EQ(Again->PageCount(), 3);
+  EXPECT_EQ(Sizes(*Again), Expected);
 }
 
 TEST_F(DocumentEdit, NewPageBeyondTheEndChangesNothing) {
@@ -53,11 +50,7 @@ TEST_F(DocumentEdit, NewPageBeyondTheEndChangesNothing) {
   EXPECT_THROW(Document.NewPage(2), std::out_of_range);
   // The engine's pages and the slots still agree.
   EXPECT_EQ(Document.PageCount(), 1);
-  std::vector<std::uint8_t> Bytes;
-  Document.SaveToBytes(Bytes);
-  TPdfDocument Again;
-  Again.LoadFromBytes(Bytes);
-  EXPECT_EQ(Again.PageCount(), 1);
+  EXPECT_EQ(SavedAndOpenedAgain(Document)->PageCount(), 1);
 }
 
 TEST_F(DocumentEdit, DeletePageRemovesItsSlotAndEnginePage) {
@@ -230,11 +223,7 @@ TEST_F(DocumentEdit, ImportFromItselfAddsItsOwnPages) {
   Document.Pages(0);
   EXPECT_TRUE(Document.ImportAllPages(Document, 1));
   EXPECT_EQ(Document.PageCount(), 6);
-  std::vector<std::uint8_t> Bytes;
-  Document.SaveToBytes(Bytes);
-  TPdfDocument Again;
-  Again.LoadFromBytes(Bytes);
-  EXPECT_EQ(Again.PageCount(), 6);
+  EXPECT_EQ(SavedAndOpenedAgain(Document)->PageCount(), 6);
 }
 
 TEST_F(DocumentEdit, ViewerPreferencesAreCopied) {

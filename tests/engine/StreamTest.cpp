@@ -3,7 +3,6 @@
 
 #include "platform/OsError.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -70,15 +69,6 @@ TEST(FileStream, WritesCreatesAndReads) {
   EXPECT_EQ(std::string(Buffer, 4), "cdef");
   EXPECT_EQ(In.Position(), 6);
   EXPECT_THROW(In.ReadBuffer(Buffer, 1), EStreamError);
-}
-
-// The names of the files in Dir.
-std::vector<std::string> FileNames(const std::string& Dir) {
-  std::vector<std::string> Names;
-  for (const auto& Entry : std::filesystem::directory_iterator(Dir))
-    Names.push_back(Entry.path().filename().string());
-  std::sort(Names.begin(), Names.end());
-  return Names;
 }
 
 TEST(FileStream, ReplacingStreamTakesTheFilesPlaceOnlyWhenCommitted) {
