@@ -258,7 +258,7 @@ def attachment():
     catalog = pdf.reserve()
     data = pdf.add_stream("/Type /EmbeddedFile /Params << /Size %d /ModDate (D:20240101120000) >>"
                           % len(ATTACHMENT), ATTACHMENT)
-    spec = pdf.add("<< /Type /Filespec /F (notes.txt) /UF (notes.txt) /EF << /F %d 0 R >> >>" % data)
+    filespec = pdf.add("<< /Type /Filespec /F (notes.txt) /UF (notes.txt) /EF << /F %d 0 R >> >>" % data)
     tree = pdf.reserve()
     page = pdf.reserve()
     contents = pdf.add_stream("", SQUARE)
@@ -266,7 +266,7 @@ def attachment():
             % (tree, contents))
     pdf.set(tree, "<< /Type /Pages /Kids [%d 0 R] /Count 1 >>" % page)
     pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R /Names << /EmbeddedFiles << /Names "
-            "[(notes.txt) %d 0 R] >> >> >>" % (tree, spec))
+            "[(notes.txt) %d 0 R] >> >> >>" % (tree, filespec))
     pdf.write("attachment.pdf", "/Root %d 0 R" % catalog)
 
 
