@@ -17,6 +17,9 @@ namespace {
 // The engine's document actions.
 constexpr int DocumentWillClose = 0x10;
 
+// The field type of the engine's highlight calls that stands for every type.
+constexpr int AllFieldTypes = 0;
+
 // The reader interface carries 32-bit positions and sizes.
 constexpr std::int64_t MaxReaderFileSize = 2147483647;
 
@@ -27,6 +30,12 @@ TPdfDocument::TPdfDocument() {
 }
 
 TPdfDocument::~TPdfDocument() {
+  // Closing pages with a focused field raises events; the owner of the handlers may be on its way
+  // out already.
+  FOnFormInvalidate = nullptr;
+  FOnFormOutputSelectedRect = nullptr;
+  FOnFormGetCurrentPage = nullptr;
+  FOnFormFieldFocus = nullptr;
   Close();
 }
 
@@ -234,11 +243,34 @@ void TPdfDocument::FinishOpen() {
 }
 
 void TPdfDocument::ApplyFormHighlight() {
-  if (!FForm)
+  PassHighlightColor();
+  PassHighlightAlpha();
+}
+
+void TPdfDocument::PassHighlightColor() {
+  if (FForm)
+    FPDF_SetFormFieldHighlightColor(FForm.get(), AllFieldTypes, FFormFieldHighlightColor);
+}
+
+void TPdfDocument::PassHighlightAlpha() {
+  if (FForm)
+    FPDF_SetFormFieldHighlightAlpha(FForm.get(),
+                                    static_cast<unsigned char>(FFormFieldHighlightAlpha));
+}
+
+void TPdfDocument::SetFormFieldHighlightColor(std::uint32_t Value) {
+  if (Value == FFormFieldHighlightColor)
     return;
-  FPDF_SetFormFieldHighlightColor(FForm.get(), 0, FFormFieldHighlightColor);
-  FPDF_SetFormFieldHighlightAlpha(FForm.get(),
-                                  static_cast<unsigned char>(FFormFieldHighlightAlpha));
+  FFormFieldHighlightColor = Value;
+  PassHighlightColor();
+}
+
+void TPdfDocument::SetFormFieldHighlightAlpha(int Value) {
+  Value = std::clamp(Value, 0, 255);
+  if (Value == FFormFieldHighlightAlpha)
+    return;
+  FFormFieldHighlightAlpha = Value;
+  PassHighlightAlpha();
 }
 
 void TPdfDocument::RequireOpen() const {
