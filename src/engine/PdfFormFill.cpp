@@ -42,26 +42,27 @@ TPdfDocument* MatchingDocument(FPDF_FORMFILLINFO* Info, FPDF_DOCUMENT DocumentHa
                                                                                 : nullptr;
 }
 
+// Raises one of the document's page-rectangle events for the page object holding PageHandle;
+// nothing when no page object holds it.
+void RaisePageRectEvent(FPDF_FORMFILLINFO* Info,
+                        const TPdfFormInvalidateEvent& (TPdfDocument::*Event)() const,
+                        FPDF_PAGE PageHandle, const TPdfRect& PageRect) {
+  TPdfDocument* Document = DocumentOf(Info);
+  if (!Document || !(Document->*Event)())
+    return;
+  if (TPdfPage* Page = Document->PageByHandle(PageHandle))
+    Raise((Document->*Event)(), Document, Page, PageRect);
+}
+
 void Invalidate(FPDF_FORMFILLINFO* Info, FPDF_PAGE PageHandle, double Left, double Top,
                 double Right, double Bottom) {
-  TPdfDocument* Document = DocumentOf(Info);
-  if (!Document || !Document->OnFormInvalidate())
-    return;
-  TPdfPage* Page = Document->PageByHandle(PageHandle);
-  if (!Page)
-    return;
-  Raise(Document->OnFormInvalidate(), Document, Page, TPdfRect{Left, Top, Right, Bottom});
+  RaisePageRectEvent(Info, &TPdfDocument::OnFormInvalidate, PageHandle, {Left, Top, Right, Bottom});
 }
 
 void OutputSelectedRect(FPDF_FORMFILLINFO* Info, FPDF_PAGE PageHandle, double Left, double Top,
                         double Right, double Bottom) {
-  TPdfDocument* Document = DocumentOf(Info);
-  if (!Document || !Document->OnFormOutputSelectedRect())
-    return;
-  TPdfPage* Page = Document->PageByHandle(PageHandle);
-  if (!Page)
-    return;
-  Raise(Document->OnFormOutputSelectedRect(), Document, Page, TPdfRect{Left, Top, Right, Bottom});
+  RaisePageRectEvent(Info, &TPdfDocument::OnFormOutputSelectedRect, PageHandle,
+                     {Left, Top, Right, Bottom});
 }
 
 void SetCursor(FPDF_FORMFILLINFO*, int) {}

@@ -1,5 +1,7 @@
 #include "engine/PdfShiftState.h"
 
+#include <utility>
+
 namespace {
 
 // The engine's event flags.
@@ -15,19 +17,14 @@ constexpr std::intptr_t KeyDataAltBit = std::intptr_t(1) << 29;
 } // namespace
 
 int EngineMouseModifiers(TShiftState Shift) {
+  static constexpr std::pair<TShiftStateItem, int> Bits[] = {
+      {ssShift, ShiftKey},      {ssCtrl, ControlKey},         {ssAlt, AltKey},
+      {ssLeft, LeftButtonDown}, {ssMiddle, MiddleButtonDown}, {ssRight, RightButtonDown},
+  };
   int Result = 0;
-  if (Shift.Contains(ssShift))
-    Result |= ShiftKey;
-  if (Shift.Contains(ssCtrl))
-    Result |= ControlKey;
-  if (Shift.Contains(ssAlt))
-    Result |= AltKey;
-  if (Shift.Contains(ssLeft))
-    Result |= LeftButtonDown;
-  if (Shift.Contains(ssMiddle))
-    Result |= MiddleButtonDown;
-  if (Shift.Contains(ssRight))
-    Result |= RightButtonDown;
+  for (const auto& [Item, Bit] : Bits)
+    if (Shift.Contains(Item))
+      Result |= Bit;
   return Result;
 }
 

@@ -9,9 +9,7 @@ namespace {
 
 std::tm LocalNow() {
   const std::time_t Now = std::time(nullptr);
-  std::tm Parts{};
-  localtime_r(&Now, &Parts);
-  return Parts;
+  return *std::localtime(&Now);
 }
 
 bool SameMinute(const platform::TLocalTime& T, const std::tm& P) {
