@@ -88,6 +88,18 @@ TEST_F(FormFill, ClickFocusesTheTextFieldAndTypedCharactersReachIt) {
   EXPECT_EQ(Utf16ToUtf8(FocusChanges[2].Value), "abc");
 }
 
+TEST_F(FormFill, MouseEventsAreHandledOverFieldsOnly) {
+  const TPdfPoint Empty{100, 100};
+  EXPECT_TRUE(Page->FormEventMouseMove({}, TextX, TextY));
+  EXPECT_FALSE(Page->FormEventMouseMove({}, Empty.X, Empty.Y));
+  EXPECT_TRUE(Page->FormEventFocus({}, TextX, TextY));
+  EXPECT_TRUE(Page->FormEventRButtonDown({ssRight}, BoxX, BoxY));
+  EXPECT_TRUE(Page->FormEventRButtonUp({}, BoxX, BoxY));
+  EXPECT_FALSE(Page->FormEventRButtonDown({ssRight}, Empty.X, Empty.Y));
+  // The right button does not check the box.
+  EXPECT_FALSE(Document.FormModified());
+}
+
 TEST_F(FormFill, SelectionIsReadAndReplaced) {
   Click(Page, TextX, TextY);
   Type(u"hello");
