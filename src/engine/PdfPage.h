@@ -1,6 +1,6 @@
 // One page of an open document: its engine page handle and metrics, rendering and coordinate
-// mapping. A page can give its engine handles back (Close) and reopens them on the next operation
-// that needs them.
+// mapping, its text, search and web links, and its input for the form layer. A page can give its
+// engine handles back (Close) and reopens them on the next operation that needs them.
 #pragma once
 
 #include "engine/PdfEngineHandles.h"
@@ -60,7 +60,8 @@ public:
   void Flatten(bool AFlatPrint);
 
   // Text of the page in the engine's reading order; indices count UTF-16 characters from 0. The
-  // text page is loaded on first use; without one the answers are empty, zero or false.
+  // text page is loaded on first use (reopening a closed page); without one the answers are
+  // empty, zero or false.
   FPDF_TEXTPAGE TextHandle();
   int GetCharCount();
   char16_t ReadChar(int CharIndex);
