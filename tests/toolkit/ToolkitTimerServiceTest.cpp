@@ -44,9 +44,11 @@ protected:
   }
   ~ToolkitTimers() override { Service = nullptr; }
 
-  // Runs the toolkit's loop until a procedure ends it, at most MaxMs milliseconds.
+  // Runs the toolkit's loop until a procedure ends it, at most MaxMs milliseconds. Without an
+  // application object of ours the toolkit's console side makes the loop and runs the timers.
   void RunLoop(unsigned MaxMs) {
-    std::unique_ptr<wxEventLoopBase> EventLoop(wxTheApp->GetTraits()->CreateEventLoop());
+    std::unique_ptr<wxEventLoopBase> EventLoop(
+        wxAppConsole::GetInstance()->GetTraits()->CreateEventLoop());
     Loop = EventLoop.get();
     const int Guard = Timers.Start(MaxMs, &ExitLoop);
     EventLoop->Run();
