@@ -4,6 +4,7 @@
 
 #include "engine/PdfAttachment.h"
 #include "engine/PdfEngineHandles.h"
+#include "engine/PdfFormEvents.h"
 #include "engine/PdfFormFill.h"
 #include "engine/PdfGeometry.h"
 #include "platform/File.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TPdfPage;
@@ -149,12 +151,31 @@ public:
   FPDF_FORMHANDLE FormHandle() const { return FForm.get(); }
   bool FormModified() const { return FFormModified; }
   void SetFormModified(bool Value) { FFormModified = Value; }
+  // Red in the low byte; handed to the engine unchanged for all field types.
   std::uint32_t FormFieldHighlightColor() const { return FFormFieldHighlightColor; }
+  void SetFormFieldHighlightColor(std::uint32_t Value);
   int FormFieldHighlightAlpha() const { return FFormFieldHighlightAlpha; }
+  // Kept within 0..255.
+  void SetFormFieldHighlightAlpha(int Value);
   bool PrintHidesFormFieldHighlight() const { return FPrintHidesFormFieldHighlight; }
   void SetPrintHidesFormFieldHighlight(bool Value) { FPrintHidesFormFieldHighlight = Value; }
   // Hands the highlight colour and alpha to the engine's form environment.
   void ApplyFormHighlight();
+
+  const TPdfFormInvalidateEvent& OnFormInvalidate() const { return FOnFormInvalidate; }
+  void SetOnFormInvalidate(TPdfFormInvalidateEvent Value) { FOnFormInvalidate = std::move(Value); }
+  const TPdfFormOutputSelectedRectEvent& OnFormOutputSelectedRect() const {
+    return FOnFormOutputSelectedRect;
+  }
+  void SetOnFormOutputSelectedRect(TPdfFormOutputSelectedRectEvent Value) {
+    FOnFormOutputSelectedRect = std::move(Value);
+  }
+  const TPdfFormGetCurrentPageEvent& OnFormGetCurrentPage() const { return FOnFormGetCurrentPage; }
+  void SetOnFormGetCurrentPage(TPdfFormGetCurrentPageEvent Value) {
+    FOnFormGetCurrentPage = std::move(Value);
+  }
+  const TPdfFormFieldFocusEvent& OnFormFieldFocus() const { return FOnFormFieldFocus; }
+  void SetOnFormFieldFocus(TPdfFormFieldFocusEvent Value) { FOnFormFieldFocus = std::move(Value); }
 
   // Raises "PDF document is not open" when closed.
   void RequireOpen() const;
@@ -178,6 +199,9 @@ private:
   void OpenFromReader(TPdfDocumentCustomReadProc ReadFunc, std::uint32_t Size, void* Param,
                       const std::string& Password);
   void FinishOpen();
+  // The highlight colour, the alpha, to the form environment if there is one.
+  void PassHighlightColor();
+  void PassHighlightAlpha();
   static int ForwardGetBlock(void* Param, unsigned long Position, unsigned char* Buffer,
                              unsigned long Size);
   static bool ReadFromFileHandle(void* Param, std::uint32_t Position, std::uint8_t* Buffer,
@@ -206,4 +230,8 @@ private:
   int FFormFieldHighlightAlpha = 100;
   bool FPrintHidesFormFieldHighlight = true;
   bool FFormModified = false;
+  TPdfFormInvalidateEvent FOnFormInvalidate;
+  TPdfFormOutputSelectedRectEvent FOnFormOutputSelectedRect;
+  TPdfFormGetCurrentPageEvent FOnFormGetCurrentPage;
+  TPdfFormFieldFocusEvent FOnFormFieldFocus;
 };
