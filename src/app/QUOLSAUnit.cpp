@@ -41,24 +41,28 @@ wxFont ProgramFont(int PixelHeight, bool Bold = false) {
   return wxFont(Info.Bold(Bold));
 }
 
-// A raised one-pixel bevel along the panel's edges.
-void PaintBevel(wxPanel* Panel) {
-  wxPaintDC DC(Panel);
-  const wxSize Size = Panel->GetClientSize();
-  DC.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT)));
-  DC.DrawLine(0, Size.y - 1, 0, 0);
-  DC.DrawLine(0, 0, Size.x - 1, 0);
-  DC.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
-  DC.DrawLine(Size.x - 1, 0, Size.x - 1, Size.y - 1);
-  DC.DrawLine(Size.x - 1, Size.y - 1, 0, Size.y - 1);
-}
+// A panel with a raised one-pixel bevel along its edges that never takes the focus itself.
+class TBevelPanel : public wxPanel {
+public:
+  explicit TBevelPanel(wxWindow* Parent)
+      : wxPanel(Parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                wxTAB_TRAVERSAL | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
+    m_container.DisableSelfFocus();
+    Bind(wxEVT_PAINT, &TBevelPanel::Paint, this);
+  }
 
-wxPanel* MakePanel(wxWindow* Parent) {
-  auto* Panel = new wxPanel(Parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxTAB_TRAVERSAL | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE);
-  Panel->Bind(wxEVT_PAINT, [Panel](wxPaintEvent&) { PaintBevel(Panel); });
-  return Panel;
-}
+private:
+  void Paint(wxPaintEvent&) {
+    wxPaintDC DC(this);
+    const wxSize Size = GetClientSize();
+    DC.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT)));
+    DC.DrawLine(0, Size.y - 1, 0, 0);
+    DC.DrawLine(0, 0, Size.x - 1, 0);
+    DC.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    DC.DrawLine(Size.x - 1, 0, Size.x - 1, Size.y - 1);
+    DC.DrawLine(Size.x - 1, Size.y - 1, 0, Size.y - 1);
+  }
+};
 
 struct TBounds {
   int Left, Top, Width, Height;
@@ -119,8 +123,8 @@ TForm68::~TForm68() {
 }
 
 void TForm68::CreateControls() {
-  Panel1 = MakePanel(this);
-  Panel2 = MakePanel(this);
+  Panel1 = new TBevelPanel(this);
+  Panel2 = new TBevelPanel(this);
   Panel1->SetMinSize(FromDIP(wxSize(-1, 77)));
   auto* Sizer = new wxBoxSizer(wxVERTICAL);
   Sizer->Add(Panel1, 0, wxEXPAND);
