@@ -122,6 +122,7 @@ TForm68::~TForm68() {
     Form68 = nullptr;
 }
 
+// Every control belongs to its parent window, which destroys it.
 void TForm68::CreateControls() {
   Panel1 = new TBevelPanel(this);
   Panel2 = new TBevelPanel(this);
