@@ -1,2 +1,17 @@
-// Placeholder entry point until the main window exists.
-int main() { return 0; }
+// The program's main routine.
+#include "app/QuolsaApp.h"
+#include "engine/PdfEngineApi.h"
+#include "platform/DarkStyle.h"
+
+wxIMPLEMENT_APP_NO_MAIN(TQuolsaApp);
+
+int main(int, char** argv) {
+  // The toolkit takes its theme when it starts, so the dark style is asked for just before.
+  TQuolsaApp::ToolkitDrawsDark = platform::RequestDarkStyle();
+  // No command-line arguments are read: the toolkit sees only the program's name.
+  int Argc = 1;
+  char* Argv[] = {argv[0], nullptr};
+  const int Result = wxEntry(Argc, Argv);
+  ReleaseEngine();
+  return Result;
+}

@@ -1,6 +1,7 @@
 #include "engine/PdfEngineApi.h"
 
 #include "platform/DynamicLibrary.h"
+#include "platform/FilePath.h"
 #include "platform/FloatingPoint.h"
 #include "platform/OsError.h"
 #include "platform/WideString.h"
@@ -12,7 +13,9 @@ namespace {
 // The two stubs of one signature: they ignore their arguments and raise.
 template <typename F> struct TEngineStub;
 template <typename R, typename... A> struct TEngineStub<R (*)(A...)> {
-  static R NotLoaded(A...) { throw std::runtime_error("pdfium.dll is not loaded"); }
+  static R NotLoaded(A...) {
+    throw std::runtime_error(std::string(platform::EngineLibraryFileName) + " is not loaded");
+  }
   static R NotSupported(A...) { throw std::runtime_error("PDFium function is not supported"); }
 };
 
@@ -23,37 +26,19 @@ constexpr TImportKind BuildDependent = TImportKind::BuildDependent;
 
 platform::LibraryHandle EngineModule = nullptr;
 
-std::string IncludeTrailingDelimiter(const std::string& Path) {
-  if (!Path.empty() && platform::IsPathDelimiter(Path.back()))
-    return Path;
-  return Path + platform::PathDelimiter;
-}
-
-// The directory part of a file name, without its trailing delimiter.
-std::string ExtractFileDir(const std::string& FileName) {
-  size_t I = FileName.size();
-  while (I > 0 && !platform::IsPathDelimiter(FileName[I - 1]))
-    --I;
-  if (I == 0)
-    return {};
-  if (I > 1)
-    --I; // drop the delimiter, but keep a lone root
-  return FileName.substr(0, I);
-}
-
 std::string EmbeddedDataDirectory(const std::string& DllFileName, const std::string& ResDirectory) {
   if (!ResDirectory.empty())
-    return IncludeTrailingDelimiter(ResDirectory);
+    return platform::IncludeTrailingDelimiter(ResDirectory);
   std::string Dir;
   if (!DllFileName.empty()) {
-    Dir = ExtractFileDir(DllFileName);
+    Dir = platform::ExtractFileDir(DllFileName);
     if (!Dir.empty())
-      Dir = IncludeTrailingDelimiter(Dir);
+      Dir = platform::IncludeTrailingDelimiter(Dir);
   }
   if (Dir.empty()) {
-    Dir = ExtractFileDir(platform::LibraryFilePath(EngineModule));
+    Dir = platform::ExtractFileDir(platform::LibraryFilePath(EngineModule));
     if (!Dir.empty())
-      Dir = IncludeTrailingDelimiter(Dir);
+      Dir = platform::IncludeTrailingDelimiter(Dir);
   }
   return Dir;
 }
@@ -136,7 +121,7 @@ void LoadEngineFromDir(const std::string& DllDirectory, const std::string& ResDi
   if (DllDirectory.empty())
     LoadEngine({}, ResDirectory);
   else
-    LoadEngine(IncludeTrailingDelimiter(DllDirectory) + platform::EngineLibraryFileName,
+    LoadEngine(platform::IncludeTrailingDelimiter(DllDirectory) + platform::EngineLibraryFileName,
                ResDirectory);
 }
 

@@ -1,14 +1,22 @@
 #include "platform/ExecutablePath.h"
 
-#include <climits>
+#include "platform/OsError.h"
+
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
-std::string ExecutableFileName() {
-  char Buffer[PATH_MAX];
-  ssize_t Length = ::readlink("/proc/self/exe", Buffer, sizeof Buffer);
-  return Length > 0 ? std::string(Buffer, static_cast<size_t>(Length)) : std::string();
+std::string ExecutablePath() {
+  std::vector<char> Buffer(256);
+  for (;;) {
+    const ssize_t Length = ::readlink("/proc/self/exe", Buffer.data(), Buffer.size());
+    if (Length < 0)
+      RaiseOSError(LastOSErrorCode());
+    if (static_cast<size_t>(Length) < Buffer.size())
+      return std::string(Buffer.data(), static_cast<size_t>(Length));
+    Buffer.resize(Buffer.size() * 2); // the path may have been cut
+  }
 }
 
 } // namespace platform

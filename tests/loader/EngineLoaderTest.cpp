@@ -4,6 +4,7 @@
 
 #include "platform/DynamicLibrary.h"
 #include "platform/ExecutablePath.h"
+#include "platform/FilePath.h"
 #include "platform/FloatingPoint.h"
 #include "platform/OsError.h"
 
@@ -24,12 +25,19 @@ namespace {
 
 const std::string Sep(1, platform::PathDelimiter);
 
+// The stub's message names this system's engine library file.
+const std::string NotLoadedText = std::string(platform::EngineLibraryFileName) + " is not loaded";
+
+std::string ExecutableDirectory() {
+  return platform::ExtractFileDir(platform::ExecutablePath());
+}
+
 std::string EngineDir() {
-  return platform::ExecutableDirectory() + Sep + "PDFium" + Sep + "x64";
+  return ExecutableDirectory() + Sep + "PDFium" + Sep + "x64";
 }
 
 std::string FakeDir(const std::string& Name) {
-  return platform::ExecutableDirectory() + Sep + "fakes" + Sep + Name;
+  return ExecutableDirectory() + Sep + "fakes" + Sep + Name;
 }
 
 std::string FakeFile(const std::string& Name) {
@@ -107,8 +115,8 @@ TEST(EngineImportTable, FlagsFollowTheKindsOfEntry) {
 TEST(EngineLoader, BeforeLoadingEveryCallRaisesNotLoaded) {
   EXPECT_TRUE(AllNotLoaded());
   EXPECT_FALSE(EngineLoaded());
-  EXPECT_EQ(MessageOf([] { FPDF_InitLibrary(); }), "pdfium.dll is not loaded");
-  EXPECT_EQ(MessageOf([] { FPDF_GetPageCount(nullptr); }), "pdfium.dll is not loaded");
+  EXPECT_EQ(MessageOf([] { FPDF_InitLibrary(); }), NotLoadedText);
+  EXPECT_EQ(MessageOf([] { FPDF_GetPageCount(nullptr); }), NotLoadedText);
   EXPECT_FALSE(EngineHasXfa());
   // The stubs raise the general exception class, not an engine exception.
   EXPECT_THROW(FPDF_LoadPage(nullptr, 0), std::runtime_error);
@@ -143,7 +151,7 @@ TEST(EngineLoader, MissingRequiredSymbolUndoesTheLoad) {
   EXPECT_FALSE(EngineLoaded());
   // Resolved earlier in the same attempt, and stubbed again.
   EXPECT_TRUE(AllNotLoaded());
-  EXPECT_EQ(MessageOf([] { FPDF_InitLibrary(); }), "pdfium.dll is not loaded");
+  EXPECT_EQ(MessageOf([] { FPDF_InitLibrary(); }), NotLoadedText);
 
   // A later load of a complete library succeeds.
   ASSERT_NO_THROW(LoadEngineFromDir(FakeDir("complete"), ""));

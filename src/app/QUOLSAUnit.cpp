@@ -1,0 +1,332 @@
+#include "app/QUOLSAUnit.h"
+
+#include "app/ErrorDisplay.h"
+#include "app/FontChoice.h"
+#include "app/Settings.h"
+#include "app/WxText.h"
+#include "cad/TargetProgID.h"
+#include "engine/PdfEngineInit.h"
+#include "platform/DynamicLibrary.h"
+#include "platform/FileContents.h"
+#include "platform/FilePath.h"
+
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/fontenum.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+TForm68* Form68 = nullptr;
+
+const char* const StatusBarHint = "  マウスホイール= 上下移動 / [SHIFT]+マウスホイール=左右移動 / "
+                                  "[CTRL]+マウスホイール=拡大/縮小";
+
+namespace {
+
+// Names the platform's engine library file; the Windows text is the program's original one.
+std::string EngineMissingMessage() {
+  const std::string File = platform::EngineLibraryFileName;
+  return (File == "pdfium.dll" ? std::string("PDFium.DLL") : File) + " が見つかりません.";
+}
+
+// The program's fonts by character height in pixels at 96 dots per inch.
+wxFont ProgramFont(int PixelHeight, bool Bold = false) {
+  static const std::string Face = ChooseFaceName(
+      [](const std::string& Name) { return wxFontEnumerator::IsValidFacename(ToWx(Name)); });
+  wxFontInfo Info(PixelHeight * 72.0 / 96.0);
+  if (!Face.empty())
+    Info.FaceName(ToWx(Face));
+  return wxFont(Info.Bold(Bold));
+}
+
+// A panel with a raised one-pixel bevel along its edges that never takes the focus itself.
+class TBevelPanel : public wxPanel {
+public:
+  explicit TBevelPanel(wxWindow* Parent)
+      : wxPanel(Parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                wxTAB_TRAVERSAL | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
+    m_container.DisableSelfFocus();
+    Bind(wxEVT_PAINT, &TBevelPanel::Paint, this);
+  }
+
+private:
+  void Paint(wxPaintEvent&) {
+    wxPaintDC DC(this);
+    const wxSize Size = GetClientSize();
+    DC.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT)));
+    DC.DrawLine(0, Size.y - 1, 0, 0);
+    DC.DrawLine(0, 0, Size.x - 1, 0);
+    DC.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    DC.DrawLine(Size.x - 1, 0, Size.x - 1, Size.y - 1);
+    DC.DrawLine(Size.x - 1, Size.y - 1, 0, Size.y - 1);
+  }
+};
+
+struct TBounds {
+  int Left, Top, Width, Height;
+};
+
+wxButton* MakeButton(wxWindow* Parent, const char* Caption, TBounds B, bool TabStop) {
+  auto* Button =
+      new wxButton(Parent, wxID_ANY, ToWx(Caption), Parent->FromDIP(wxPoint(B.Left, B.Top)),
+                   Parent->FromDIP(wxSize(B.Width, B.Height)));
+  Button->SetFont(ProgramFont(11));
+  if (!TabStop)
+    Button->DisableFocusFromKeyboard();
+  return Button;
+}
+
+wxTextCtrl* MakeEdit(wxWindow* Parent, const char* Text, TBounds B, long Style) {
+  auto* Edit = new wxTextCtrl(Parent, wxID_ANY, ToWx(Text), Parent->FromDIP(wxPoint(B.Left, B.Top)),
+                              Parent->FromDIP(wxSize(B.Width, B.Height)), Style);
+  Edit->SetFont(ProgramFont(13));
+  return Edit;
+}
+
+// Lets through digits, control characters and keys that type nothing.
+void DigitsOnly(wxKeyEvent& Event) {
+  const wxChar C = Event.GetUnicodeKey();
+  const bool Types = C != WXK_NONE && C >= ' ' && C != WXK_DELETE;
+  if (Types && !(C >= '0' && C <= '9') && !Event.ControlDown() && !Event.AltDown())
+    return;
+  Event.Skip();
+}
+
+} // namespace
+
+TForm68::TForm68(const std::string& ExecutablePath)
+    : wxFrame(nullptr, wxID_ANY, "Form68"),
+      FSettingsFileName(platform::ChangeFileExt(ExecutablePath, ".ini")),
+      FExecutablePath(ExecutablePath) {
+  Form68 = this;
+  SetFont(ProgramFont(11));
+  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+  CreateControls();
+  CreatePopupMenu();
+  SetClientSize(FromDIP(wxSize(533, 364)));
+  Layout();
+  Bind(wxEVT_CLOSE_WINDOW, &TForm68::FormClose, this);
+  try {
+    FormCreate();
+  } catch (...) {
+    ShowCurrentException();
+  }
+  Button11->SetFocus(); // the first control in tab order that takes the Tab key
+}
+
+TForm68::~TForm68() {
+  RunFormDestroy();
+  if (Form68 == this)
+    Form68 = nullptr;
+}
+
+// Every control belongs to its parent window, which destroys it.
+void TForm68::CreateControls() {
+  Panel1 = new TBevelPanel(this);
+  Panel2 = new TBevelPanel(this);
+  Panel1->SetMinSize(FromDIP(wxSize(-1, 77)));
+  auto* Sizer = new wxBoxSizer(wxVERTICAL);
+  Sizer->Add(Panel1, 0, wxEXPAND);
+  Sizer->Add(Panel2, 1, wxEXPAND);
+  SetSizer(Sizer);
+
+  // Created in tab order.
+  Button2 = MakeButton(Panel1, "次ページ >", {327, 49, 75, 25}, false);
+  Button1 = MakeButton(Panel1, "< 前ページ", {252, 49, 75, 25}, false);
+  Button3 = MakeButton(Panel1, "拡大", {398, 25, 65, 25}, false);
+  Button4 = MakeButton(Panel1, "縮小", {462, 24, 65, 25}, false);
+  Button5 = MakeButton(Panel1, "用紙幅", {252, 24, 75, 25}, false);
+  Button6 = MakeButton(Panel1, "用紙高", {327, 24, 72, 25}, false);
+  Button7 = MakeButton(Panel1, "右90°", {464, 49, 65, 25}, false);
+  Button8 = MakeButton(Panel1, "左90°", {398, 49, 65, 25}, false);
+  Button11 = MakeButton(Panel1, "PDFIMPORT", {142, 24, 111, 25}, true);
+  Button11->SetFont(ProgramFont(11, true));
+  Button12 = MakeButton(Panel1, "CAD", {4, 24, 45, 25}, true);
+  Edit1 = MakeEdit(Panel1, "", {1, 1, 531, 24}, wxTE_READONLY);
+  Edit1->SetHint(ToWx("エクスプローラーから PDF をドラッグ・ドロップ"));
+  Edit1->DisableFocusFromKeyboard();
+  Button13 = MakeButton(Panel1, "QUOLSA", {142, 49, 71, 25}, true);
+  Edit2 = MakeEdit(Panel1, "1", {4, 52, 45, 24}, wxTE_CENTRE);
+  Edit3 = MakeEdit(Panel1, "25.4", {48, 25, 92, 24}, wxTE_CENTRE);
+  Button14 = MakeButton(Panel1, "MENU", {214, 49, 39, 25}, true);
+  Label1 = new wxStaticText(Panel1, wxID_ANY, "Label1", FromDIP(wxPoint(55, 53)));
+  Label1->SetFont(ProgramFont(13));
+
+  StatusBar1 = new wxStatusBar(Panel2, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
+  StatusBar1->SetFieldsCount(1);
+
+  Panel1->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel1(); });
+  Panel2->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel2(); });
+
+  Button1->Bind(wxEVT_BUTTON, &TForm68::Button1Click, this);
+  Button2->Bind(wxEVT_BUTTON, &TForm68::Button2Click, this);
+  Button3->Bind(wxEVT_BUTTON, &TForm68::Button3Click, this);
+  Button4->Bind(wxEVT_BUTTON, &TForm68::Button4Click, this);
+  Button5->Bind(wxEVT_BUTTON, &TForm68::Button5Click, this);
+  Button6->Bind(wxEVT_BUTTON, &TForm68::Button6Click, this);
+  Button7->Bind(wxEVT_BUTTON, &TForm68::Button7Click, this);
+  Button8->Bind(wxEVT_BUTTON, &TForm68::Button8Click, this);
+  Button11->Bind(wxEVT_BUTTON, &TForm68::Button11Click, this);
+  Button12->Bind(wxEVT_BUTTON, &TForm68::Button12Click, this);
+  Button13->Bind(wxEVT_BUTTON, &TForm68::Button13Click, this);
+  Button14->Bind(wxEVT_BUTTON, &TForm68::Button14Click, this);
+  // Bound last, so it sees a key before the digit filter does.
+  Edit2->Bind(wxEVT_CHAR, DigitsOnly);
+  Edit2->Bind(wxEVT_CHAR, &TForm68::Edit2KeyPress, this);
+}
+
+void TForm68::CreatePopupMenu() {
+  PopupMenu1 = std::make_unique<wxMenu>();
+  wxMenu& M = *PopupMenu1;
+  const auto Command = [this, &M](const char* Caption) {
+    wxMenuItem* Item = M.Append(wxID_ANY, ToWx(Caption));
+    Bind(wxEVT_MENU, &TForm68::pdfLINEClick, this, Item->GetId());
+    return Item;
+  };
+  quoLSA = Command("■ quoLSA : PDFIMPORT で作成された SOLID、HATCH をポリラインに変換");
+  N5 = M.AppendSeparator();
+  pdfLINE = Command("■ pdfLINE : 罫線っぽい二重線を LINE に変換");
+  N2 = M.AppendSeparator();
+  lnAlp = Command("■ lnAlp : 端点が微妙につながっていない罫線を整形");
+  crCut = Command("■ crCut : CIRCLE, ELLIPSE, LWPOLYLINE に交差する線分を、部分ごとにカット");
+  oneLine = Command("■ oneLine : pdfLINE で線分化できないポリラインを、部分ごとに線分化");
+  N1 = M.AppendSeparator();
+  txlines = Command("■ txlines : TEXT, MTEXT を結合（MTEXTは分解される）");
+  N3 = M.AppendSeparator();
+  N4 = M.Append(wxID_ANY, ToWx("取り消し")); // only closes the menu
+
+  // The button's context menu, opened at the mouse.
+  Button14->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { PopupMenu(PopupMenu1.get()); });
+}
+
+void TForm68::LayoutPanel1() {
+  const int Border = FromDIP(1);
+  Edit1->SetSize(Border, Border, Panel1->GetClientSize().x - 2 * Border, FromDIP(24));
+}
+
+void TForm68::LayoutPanel2() {
+  const int Border = FromDIP(1);
+  const wxSize Size = Panel2->GetClientSize();
+  const int Height = FromDIP(19);
+  StatusBar1->SetSize(Border, Size.y - Border - Height, Size.x - 2 * Border, Height);
+}
+
+void TForm68::FormCreate() {
+  try {
+    SetEngineDirectory(platform::ExtractFilePath(FExecutablePath) + "PDFium" +
+                       platform::PathDelimiter + "x64");
+    CreateViewer();
+  } catch (...) {
+    ShowPlainMessage(EngineMissingMessage());
+  }
+  Label1->SetLabel(wxString());
+  TargetProgID = DefaultTargetProgID;
+
+  const TIniFile Ini(FSettingsFileName);
+  const wxSize Screen = wxDisplay().GetGeometry().GetSize();
+  const wxSize Size = GetSize();
+  TSettings Defaults;
+  Defaults.Left = CentredOrigin(Screen.x, Size.x);
+  Defaults.Top = CentredOrigin(Screen.y, Size.y);
+  Defaults.PageNo = DefaultPageNo;
+  Defaults.Scale = DefaultScale;
+  Defaults.ProgID = TargetProgID;
+  const TSettings Stored = ReadSettings(Ini, Defaults);
+  SetPosition(wxPoint(Stored.Left, Stored.Top));
+  Edit1->ChangeValue(ToWx(Stored.FileName));
+  Edit2->ChangeValue(ToWx(Stored.PageNo));
+  Edit3->ChangeValue(ToWx(Stored.Scale));
+  TargetProgID = Stored.ProgID;
+
+  SetCaptionFromTargetList();
+  if (platform::FileExists(FromWx(Edit1->GetValue())))
+    ReopenLastDocument();
+  else
+    ShowEmptyState();
+  RegisterDroppedFiles();
+  CreateMessageFilter();
+  StatusBar1->SetStatusText(ToWx(StatusBarHint));
+}
+
+void TForm68::FormDestroy() {
+  TIniFile Ini(FSettingsFileName);
+  TSettings Current;
+  Current.Left = GetPosition().x;
+  Current.Top = GetPosition().y;
+  Current.Width = GetSize().x;
+  Current.Height = GetSize().y;
+  Current.FileName = FromWx(Edit1->GetValue());
+  Current.PageNo = FromWx(Edit2->GetValue());
+  Current.Scale = FromWx(Edit3->GetValue());
+  Current.ProgID = TargetProgID;
+  WriteSettings(Ini, Current);
+  RevokeMessageFilter();
+}
+
+void TForm68::FormClose(wxCloseEvent&) {
+  RunFormDestroy();
+  Destroy();
+}
+
+void TForm68::RunFormDestroy() {
+  if (FDestroyDone)
+    return;
+  FDestroyDone = true;
+  try {
+    FormDestroy();
+  } catch (...) {
+    ShowCurrentException();
+  }
+}
+
+// Until the viewer exists, creating it means loading the engine its document needs.
+void TForm68::CreateViewer() {
+  EnsureEngine();
+}
+
+// The caption names the current target from the target list; comes with the target list.
+void TForm68::SetCaptionFromTargetList() {}
+
+// Comes with the viewer.
+void TForm68::ReopenLastDocument() {}
+
+void TForm68::ShowEmptyState() {
+  Label1->SetLabel(wxString());
+  Edit1->ChangeValue(wxString());
+  Edit2->ChangeValue(wxString());
+}
+
+// Come with dropped files and the CAD connection.
+void TForm68::RegisterDroppedFiles() {}
+void TForm68::CreateMessageFilter() {}
+void TForm68::RevokeMessageFilter() {}
+
+void TForm68::Button1Click(wxCommandEvent&) {}
+void TForm68::Button2Click(wxCommandEvent&) {}
+void TForm68::Button3Click(wxCommandEvent&) {}
+void TForm68::Button4Click(wxCommandEvent&) {}
+void TForm68::Button5Click(wxCommandEvent&) {}
+void TForm68::Button6Click(wxCommandEvent&) {}
+void TForm68::Button7Click(wxCommandEvent&) {}
+void TForm68::Button8Click(wxCommandEvent&) {}
+void TForm68::Button11Click(wxCommandEvent&) {}
+void TForm68::Button12Click(wxCommandEvent&) {}
+void TForm68::Button13Click(wxCommandEvent&) {}
+void TForm68::Button14Click(wxCommandEvent&) {}
+void TForm68::Edit2KeyPress(wxKeyEvent& Event) {
+  Event.Skip();
+}
+void TForm68::pdfLINEClick(wxCommandEvent&) {}
+void TForm68::FormMouseWheelDown(wxMouseEvent& Event) {
+  Event.Skip();
+}
+void TForm68::FormMouseWheelUp(wxMouseEvent& Event) {
+  Event.Skip();
+}
+void TForm68::HandleDroppedFiles(wxDropFilesEvent&) {}

@@ -1,0 +1,63 @@
+#include "app/QuolsaApp.h"
+
+#include "app/DarkColours.h"
+#include "app/ErrorDisplay.h"
+#include "app/QUOLSAUnit.h"
+#include "app/ToolkitTimerService.h"
+#include "app/WxText.h"
+#include "platform/ExecutablePath.h"
+#include "platform/KeyState.h"
+
+#include <wx/utils.h>
+
+const char* const ProgramTitle = "QUOLSA Ver.0.92";
+
+bool TQuolsaApp::ToolkitDrawsDark = true;
+
+TQuolsaApp::TQuolsaApp() = default;
+TQuolsaApp::~TQuolsaApp() = default;
+
+bool TQuolsaApp::OnInit() {
+  // The command line is not read: the base class's parsing is left out on purpose.
+  SetApplicationTitle();
+  InstallPlatformServices();
+  CreateMainForm(platform::ExecutablePath());
+  CreateTargetCADForm();
+  return true;
+}
+
+int TQuolsaApp::OnExit() {
+  platform::InstallTimerService(nullptr);
+  FTimerService.reset();
+  return wxApp::OnExit();
+}
+
+void TQuolsaApp::InstallPlatformServices() {
+  FTimerService = std::make_unique<TToolkitTimerService>();
+  platform::InstallTimerService(FTimerService.get());
+  platform::InstallModifierKeysQuery([] {
+    return platform::TModifierKeys{wxGetKeyState(WXK_SHIFT), wxGetKeyState(WXK_CONTROL)};
+  });
+}
+
+bool TQuolsaApp::OnExceptionInMainLoop() {
+  ShowCurrentException();
+  return true;
+}
+
+void TQuolsaApp::SetApplicationTitle() {
+  ApplicationTitle = ProgramTitle;
+  SetAppDisplayName(ToWx(ApplicationTitle));
+}
+
+TForm68* TQuolsaApp::CreateMainForm(const std::string& ExecutablePath) {
+  auto* Form = new TForm68(ExecutablePath); // the toolkit destroys it when it closes
+  if (!ToolkitDrawsDark)
+    ApplyDarkColours(Form);
+  SetTopWindow(Form);
+  Form->Show();
+  return Form;
+}
+
+// The target dialog comes with the target list.
+void TQuolsaApp::CreateTargetCADForm() {}

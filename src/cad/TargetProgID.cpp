@@ -1,0 +1,5 @@
+#include "cad/TargetProgID.h"
+
+const char* const DefaultTargetProgID = "BricscadApp.AcadApplication";
+
+std::string TargetProgID = DefaultTargetProgID;
