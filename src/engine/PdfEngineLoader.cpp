@@ -29,18 +29,10 @@ platform::LibraryHandle EngineModule = nullptr;
 std::string EmbeddedDataDirectory(const std::string& DllFileName, const std::string& ResDirectory) {
   if (!ResDirectory.empty())
     return platform::IncludeTrailingDelimiter(ResDirectory);
-  std::string Dir;
-  if (!DllFileName.empty()) {
-    Dir = platform::ExtractFileDir(DllFileName);
-    if (!Dir.empty())
-      Dir = platform::IncludeTrailingDelimiter(Dir);
-  }
-  if (Dir.empty()) {
+  std::string Dir = DllFileName.empty() ? std::string() : platform::ExtractFileDir(DllFileName);
+  if (Dir.empty())
     Dir = platform::ExtractFileDir(platform::LibraryFilePath(EngineModule));
-    if (!Dir.empty())
-      Dir = platform::IncludeTrailingDelimiter(Dir);
-  }
-  return Dir;
+  return Dir.empty() ? Dir : platform::IncludeTrailingDelimiter(Dir);
 }
 
 // Releases the engine at process exit when the program did not do so itself.
