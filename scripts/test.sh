@@ -18,16 +18,7 @@ build() { # dir, extra cmake args...
 }
 
 # A private X server for the window tests.
-display=""
-for n in $(seq 90 130); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "test: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/tmp/quolsa-xvfb.log 2>&1 &
-xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$display
+source scripts/xvfb.sh
 export GDK_BACKEND=x11 NO_AT_BRIDGE=1
 
 run_suite() { # label, build dir
