@@ -20,11 +20,11 @@
 using TEngineProc = void (*)();
 
 struct TEngineImportEntry {
-  TEngineProc* Proc;           // the variable that receives the resolved address
-  const char* Name;            // exported symbol
-  bool Tolerated;              // a missing symbol is no error
-  bool Optional;               // the symbol may be missing
-  TEngineProc NotLoadedStub;   // the not-loaded stub of this entry's signature
+  TEngineProc* Proc;            // the variable that receives the resolved address
+  const char* Name;             // exported symbol
+  bool Tolerated;               // a missing symbol is no error
+  bool Optional;                // the symbol may be missing
+  TEngineProc NotLoadedStub;    // the not-loaded stub of this entry's signature
   TEngineProc NotSupportedStub; // the not-supported stub of this entry's signature
 };
 

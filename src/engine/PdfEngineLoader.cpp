@@ -72,7 +72,10 @@ struct TEngineReleaseAtExit {
 
 const TEngineImportEntry EngineImportTable[EngineImportCount] = {
 #define ENGINE_IMPORT(Name, Result, Params, Kind)                                                  \
-  {reinterpret_cast<TEngineProc*>(&Name), #Name, Kind == BuildDependent, Kind != Required,         \
+  {reinterpret_cast<TEngineProc*>(&Name),                                                          \
+   #Name,                                                                                          \
+   Kind == BuildDependent,                                                                         \
+   Kind != Required,                                                                               \
    reinterpret_cast<TEngineProc>(&TEngineStub<T##Name>::NotLoaded),                                \
    reinterpret_cast<TEngineProc>(&TEngineStub<T##Name>::NotSupported)},
 #include "engine/PdfEngineImports.inc"
@@ -143,7 +146,9 @@ bool EngineHasXfa() {
          FPDF_BStr_Init != &TEngineStub<TFPDF_BStr_Init>::NotSupported;
 }
 
-bool EngineLoaded() { return EngineModule != nullptr; }
+bool EngineLoaded() {
+  return EngineModule != nullptr;
+}
 
 void ReleaseEngine() {
   if (!EngineModule)

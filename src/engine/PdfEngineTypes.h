@@ -174,8 +174,8 @@ struct FPDF_SYSTEMTIME {
   unsigned short wMilliseconds;
 };
 
-struct IPDF_JSPLATFORM;   // JavaScript host record; the program passes none
-struct FPDF_FILEHANDLER;  // file record of the XFA callbacks; only passed by pointer
+struct IPDF_JSPLATFORM;  // JavaScript host record; the program passes none
+struct FPDF_FILEHANDLER; // file record of the XFA callbacks; only passed by pointer
 
 using TimerCallback = void (*)(int idEvent);
 
@@ -201,8 +201,8 @@ struct FPDF_FORMFILLINFO {
   void (*FFI_SetTextFieldFocus)(FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING value,
                                 FPDF_DWORD valueLen, FPDF_BOOL is_focus);
   void (*FFI_DoURIAction)(FPDF_FORMFILLINFO* pThis, FPDF_BYTESTRING bsURI);
-  void (*FFI_DoGoToAction)(FPDF_FORMFILLINFO* pThis, int nPageIndex, int zoomMode,
-                           float* fPosArray, int sizeofArray);
+  void (*FFI_DoGoToAction)(FPDF_FORMFILLINFO* pThis, int nPageIndex, int zoomMode, float* fPosArray,
+                           int sizeofArray);
   IPDF_JSPLATFORM* m_pJsPlatform;
   // Version 2 (XFA).
   FPDF_BOOL xfa_disabled;
@@ -214,8 +214,8 @@ struct FPDF_FORMFILLINFO {
   void (*FFI_GetPageViewRect)(FPDF_FORMFILLINFO* pThis, FPDF_PAGE page, double* left, double* top,
                               double* right, double* bottom);
   void (*FFI_PageEvent)(FPDF_FORMFILLINFO* pThis, int page_count, FPDF_DWORD event_type);
-  FPDF_BOOL (*FFI_PopupMenu)(FPDF_FORMFILLINFO* pThis, FPDF_PAGE page, FPDF_WIDGET hWidget,
-                             int menuFlag, float x, float y);
+  FPDF_BOOL (*FFI_PopupMenu)
+  (FPDF_FORMFILLINFO* pThis, FPDF_PAGE page, FPDF_WIDGET hWidget, int menuFlag, float x, float y);
   FPDF_FILEHANDLER* (*FFI_OpenFile)(FPDF_FORMFILLINFO* pThis, int fileFlag, FPDF_WIDESTRING wsURL,
                                     const char* mode);
   void (*FFI_EmailTo)(FPDF_FORMFILLINFO* pThis, FPDF_FILEHANDLER* fileHandler, FPDF_WIDESTRING pTo,
@@ -226,12 +226,13 @@ struct FPDF_FORMFILLINFO {
   int (*FFI_GetPlatform)(FPDF_FORMFILLINFO* pThis, void* platform, int length);
   int (*FFI_GetLanguage)(FPDF_FORMFILLINFO* pThis, void* language, int length);
   FPDF_FILEHANDLER* (*FFI_DownloadFromURL)(FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING URL);
-  FPDF_BOOL (*FFI_PostRequestURL)(FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING wsURL,
-                                  FPDF_WIDESTRING wsData, FPDF_WIDESTRING wsContentType,
-                                  FPDF_WIDESTRING wsEncode, FPDF_WIDESTRING wsHeader,
-                                  FPDF_BSTR* response);
-  FPDF_BOOL (*FFI_PutRequestURL)(FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING wsURL,
-                                 FPDF_WIDESTRING wsData, FPDF_WIDESTRING wsEncode);
+  FPDF_BOOL (*FFI_PostRequestURL)
+  (FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING wsURL, FPDF_WIDESTRING wsData,
+   FPDF_WIDESTRING wsContentType, FPDF_WIDESTRING wsEncode, FPDF_WIDESTRING wsHeader,
+   FPDF_BSTR* response);
+  FPDF_BOOL (*FFI_PutRequestURL)
+  (FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING wsURL, FPDF_WIDESTRING wsData,
+   FPDF_WIDESTRING wsEncode);
   // Either version.
   void (*FFI_OnFocusChange)(FPDF_FORMFILLINFO* pThis, FPDF_ANNOTATION annot, int page_index);
   void (*FFI_DoURIActionWithKeyboardModifier)(FPDF_FORMFILLINFO* pThis, FPDF_BYTESTRING uri,

@@ -26,7 +26,9 @@ int ErrorForFailedLoad(const std::string& FileName) {
 }
 } // namespace
 
-bool IsPathDelimiter(char C) { return C == '/'; }
+bool IsPathDelimiter(char C) {
+  return C == '/';
+}
 
 LibraryHandle LoadLibraryFile(const std::string& FileName) {
   void* Handle = ::dlopen(FileName.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -35,9 +37,13 @@ LibraryHandle LoadLibraryFile(const std::string& FileName) {
   return Handle;
 }
 
-int LastLibraryError() { return LastError; }
+int LastLibraryError() {
+  return LastError;
+}
 
-void* FindLibrarySymbol(LibraryHandle Library, const char* Name) { return ::dlsym(Library, Name); }
+void* FindLibrarySymbol(LibraryHandle Library, const char* Name) {
+  return ::dlsym(Library, Name);
+}
 
 void FreeLibraryHandle(LibraryHandle Library) {
   if (Library)

@@ -13,7 +13,9 @@ namespace {
 thread_local int LastError = 0;
 }
 
-bool IsPathDelimiter(char C) { return C == '\\' || C == '/'; }
+bool IsPathDelimiter(char C) {
+  return C == '\\' || C == '/';
+}
 
 LibraryHandle LoadLibraryFile(const std::string& FileName) {
   UINT Previous = ::SetErrorMode(SEM_NOOPENFILEERRORBOX);
@@ -24,7 +26,9 @@ LibraryHandle LoadLibraryFile(const std::string& FileName) {
   return reinterpret_cast<LibraryHandle>(Module);
 }
 
-int LastLibraryError() { return LastError; }
+int LastLibraryError() {
+  return LastError;
+}
 
 void* FindLibrarySymbol(LibraryHandle Library, const char* Name) {
   return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(Library), Name));

@@ -10,6 +10,8 @@ void MaskAllFloatingPointExceptions() {
     fedisableexcept(FE_ALL_EXCEPT);
 }
 
-bool AllFloatingPointExceptionsMasked() { return fegetexcept() == 0; }
+bool AllFloatingPointExceptionsMasked() {
+  return fegetexcept() == 0;
+}
 
 } // namespace platform

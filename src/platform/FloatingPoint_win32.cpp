@@ -14,6 +14,8 @@ void MaskAllFloatingPointExceptions() {
     _controlfp(AllExceptions, _MCW_EM);
 }
 
-bool AllFloatingPointExceptionsMasked() { return (_controlfp(0, 0) & AllExceptions) == AllExceptions; }
+bool AllFloatingPointExceptionsMasked() {
+  return (_controlfp(0, 0) & AllExceptions) == AllExceptions;
+}
 
 } // namespace platform

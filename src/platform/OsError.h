@@ -16,8 +16,8 @@ public:
 // The system's description of an error code, without trailing blanks and full stops.
 std::string SysErrorMessage(int Code);
 
-// The message of an EOSError: "システム エラー。コード: %d。\r\n%s%s" with the code, its description and
-// AdditionalInfo; "OS 機能呼び出しの失敗" for code 0.
+// The message of an EOSError: "システム エラー。コード: %d。\r\n%s%s" with the code, its
+// description and AdditionalInfo; "OS 機能呼び出しの失敗" for code 0.
 std::string OSErrorMessage(int Code, const std::string& AdditionalInfo);
 
 [[noreturn]] void RaiseOSError(int Code, const std::string& AdditionalInfo = {});

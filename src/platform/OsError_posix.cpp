@@ -14,6 +14,8 @@ std::string SysErrorMessage(int Code) {
   return Text;
 }
 
-int LastOSErrorCode() { return errno; }
+int LastOSErrorCode() {
+  return errno;
+}
 
 } // namespace platform

@@ -22,6 +22,8 @@ std::string SysErrorMessage(int Code) {
   return WideToUtf8(Text);
 }
 
-int LastOSErrorCode() { return static_cast<int>(::GetLastError()); }
+int LastOSErrorCode() {
+  return static_cast<int>(::GetLastError());
+}
 
 } // namespace platform

@@ -30,8 +30,8 @@ std::string Utf8ToSystem8Bit(const std::string& Text) {
   std::wstring Wide = Utf8ToWide(Text);
   if (Wide.empty())
     return {};
-  int Length = ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), static_cast<int>(Wide.size()),
-                                     nullptr, 0, nullptr, nullptr);
+  int Length = ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), static_cast<int>(Wide.size()), nullptr,
+                                     0, nullptr, nullptr);
   std::string Result(static_cast<size_t>(Length), '\0');
   ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), static_cast<int>(Wide.size()), Result.data(),
                         Length, nullptr, nullptr);
