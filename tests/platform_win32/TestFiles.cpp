@@ -1,14 +1,9 @@
 #include "TestFiles.h"
 
+#include "platform/ExecutablePath.h"
+
 #include <string>
 #include <windows.h>
-
-std::filesystem::path ExecutableDirectory() {
-  std::wstring Buffer(32768, L'\0');
-  DWORD Length = ::GetModuleFileNameW(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
-  Buffer.resize(Length);
-  return std::filesystem::path(Buffer).parent_path();
-}
 
 std::string Utf8(const std::filesystem::path& Path) {
   const std::u8string Text = Path.u8string();
@@ -20,7 +15,7 @@ std::filesystem::path PathFromUtf8(const std::string& Text) {
 }
 
 std::filesystem::path ProbeLibraryPath() {
-  return ExecutableDirectory() / L"probe" / L"probe.dll";
+  return PathFromUtf8(platform::ExecutableDirectory()) / L"probe" / L"probe.dll";
 }
 
 TTempDirectory::TTempDirectory() {

@@ -4,9 +4,6 @@
 #include <filesystem>
 #include <string>
 
-// The folder of the running test executable.
-std::filesystem::path ExecutableDirectory();
-
 // A path as the program's UTF-8 text.
 std::string Utf8(const std::filesystem::path& Path);
 std::filesystem::path PathFromUtf8(const std::string& Text);
