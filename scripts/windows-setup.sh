@@ -59,7 +59,7 @@ wx_configure=(
   --enable-graphics_ctx --enable-image --enable-wxdib --enable-xpm --enable-ico_cur
   --enable-artstd --enable-palette --enable-dccache --enable-dctransform --enable-ownerdrawn
   --enable-menus --enable-menubar --enable-mousewheel --enable-validators --enable-loggui
-  --enable-commondlg --enable-msgdlg --enable-richmsgdlg --enable-textdlg --enable-choicedlg
+  --enable-msgdlg --enable-textdlg --enable-choicedlg
   --enable-numberdlg --enable-uiactionsim --enable-autoidman
 )
 wx_flags="-O2"
