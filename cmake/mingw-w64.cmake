@@ -1,7 +1,7 @@
 # Cross-build for 64-bit Windows with Debian's MinGW-w64 (the -posix variant, which has std::thread
 # and std::mutex). Everything is linked statically, so the executables need no MinGW runtime DLLs.
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUOLSA_WX_PREFIX=<wx install prefix> ...
-# The test executables run under Wine (CMAKE_CROSSCOMPILING_EMULATOR).
+# The test executables run under Wine, through scripts/wine-run.sh.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -26,7 +26,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
-find_program(QUOLSA_WINE wine)
-if(QUOLSA_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${QUOLSA_WINE})
-endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

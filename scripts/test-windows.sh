@@ -19,8 +19,10 @@ cmake --build "$build" --target windows_package >/dev/null ||
 
 source scripts/xvfb.sh
 
-# A Wine prefix of the build's own. Japanese captions need a font that has their glyphs.
+# A Wine prefix of the build's own, in the Japanese locale of the program's users. Japanese
+# captions need a font that has their glyphs.
 export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 if [ ! -f "$WINEPREFIX/.quolsa-ready" ]; then
   echo "test-windows: preparing the Wine prefix"
   rm -rf "$WINEPREFIX"

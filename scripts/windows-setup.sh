@@ -13,7 +13,7 @@ die() { printf 'windows-setup: ERROR: %s\n' "$*" >&2; exit 1; }
 
 packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 dpkg-dev googletest
-  xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic zip
+  xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -25,6 +25,13 @@ if ((${#missing[@]})); then
   apt-get update -qq >&2 || die "apt-get update failed"
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2 \
     || die "could not install: ${missing[*]}"
+fi
+
+# The Windows tests run in a Japanese locale, as the program's users do; Wine takes it from glibc's.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8'; then
+  [ "$(id -u)" = 0 ] || die "the locale ja_JP.UTF-8 is missing; run this script as root"
+  say "generating the locale ja_JP.UTF-8"
+  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 >&2 || die "could not generate ja_JP.UTF-8"
 fi
 
 # The -posix variant: the default one has no std::thread and std::mutex.

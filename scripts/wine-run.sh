@@ -1,5 +1,12 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine for CTest: its output with Unix line ends, its exit code.
-set -uo pipefail
-wine "$@" | tr -d '\r'
-exit "${PIPESTATUS[0]}"
+# Runs a Windows program under Wine for CTest and hands back its output with Unix line ends and its
+# exit code. The output goes through files: Wine's helper processes, which may outlive the program,
+# would keep a pipe open and CTest waiting.
+set -u
+out=$(mktemp) err=$(mktemp)
+wine "$@" >"$out" 2>"$err"
+status=$?
+tr -d '\r' <"$out"
+tr -d '\r' <"$err" >&2
+rm -f "$out" "$err"
+exit $status
