@@ -24,8 +24,10 @@ private:
 
 TEST(FloatingPointWin32, MasksEveryExceptionThatWasUnmasked) {
   TMaskGuard Guard;
+  // The denormal exception cannot be unmasked through _controlfp on x64, so it is not among the
+  // cases on its own.
   for (unsigned Unmasked : {unsigned(_EM_ZERODIVIDE), unsigned(_EM_INVALID | _EM_OVERFLOW),
-                            unsigned(_EM_DENORMAL), AllSix}) {
+                            unsigned(_EM_UNDERFLOW | _EM_INEXACT), AllSix}) {
     SCOPED_TRACE(Unmasked);
     _controlfp(AllSix & ~Unmasked, _MCW_EM);
     ASSERT_FALSE(platform::AllFloatingPointExceptionsMasked());
