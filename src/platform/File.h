@@ -1,0 +1,74 @@
+// Files opened by the program: reading, creating, and read-only mapping into memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// An open file. Moves, never copies; closes itself. Every failing call throws EOSError.
+class TFile {
+public:
+  TFile() = default;
+  TFile(TFile&& Other) noexcept;
+  TFile& operator=(TFile&& Other) noexcept;
+  TFile(const TFile&) = delete;
+  TFile& operator=(const TFile&) = delete;
+  ~TFile() { Close(); }
+
+  // An existing file, read access; other readers may share it, writers may not.
+  static TFile OpenRead(const std::string& FileName);
+  // Creates the file or empties an existing one, read and write access, other writers denied.
+  static TFile Create(const std::string& FileName);
+
+  // The invalid value has all bits set, as the system's invalid handle has.
+  static constexpr std::intptr_t InvalidHandle = -1;
+  bool IsOpen() const { return FHandle != InvalidHandle; }
+  std::intptr_t Handle() const { return FHandle; }
+
+  std::int64_t Size() const;
+  std::int64_t Position() const;
+  void Seek(std::int64_t Position);
+  // Reads up to Count bytes at the file position; answers how many were read (0 at the end).
+  std::size_t Read(void* Buffer, std::size_t Count);
+  // Reads exactly Count bytes, asking each time for all bytes still missing; an end of file
+  // before that is an error as well.
+  void ReadExact(void* Buffer, std::size_t Count);
+  // Writes all Count bytes.
+  void Write(const void* Buffer, std::size_t Count);
+  // Reads exactly Count bytes from Position; false on any failure. Throws nothing.
+  bool ReadAt(std::uint64_t Position, void* Buffer, std::size_t Count) noexcept;
+  void Close() noexcept;
+
+private:
+  explicit TFile(std::intptr_t Handle) : FHandle(Handle) {}
+  static int EndOfFileErrorCode(); // the system's code for reading past the end
+  std::intptr_t FHandle = InvalidHandle;
+};
+
+// A read-only view of a whole file. Moves, never copies; unmaps itself.
+class TFileMapping {
+public:
+  TFileMapping() = default;
+  TFileMapping(TFileMapping&& Other) noexcept;
+  TFileMapping& operator=(TFileMapping&& Other) noexcept;
+  TFileMapping(const TFileMapping&) = delete;
+  TFileMapping& operator=(const TFileMapping&) = delete;
+  ~TFileMapping() { Close(); }
+
+  // Maps the first Size bytes of File (Size is the file's size). An empty file cannot be mapped.
+  static TFileMapping MapReadOnly(const TFile& File, std::uint64_t Size);
+
+  bool IsMapped() const { return FView != nullptr; }
+  const std::uint8_t* Data() const { return static_cast<const std::uint8_t*>(FView); }
+  std::size_t Size() const { return FSize; }
+  void Close() noexcept;
+
+private:
+  std::intptr_t FMapping = 0; // the mapping object where the system has one
+  void* FView = nullptr;
+  std::size_t FSize = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,324 @@
+#!/usr/bin/env python3
+"""Writes the PDF files the engine tests and the render benchmark read.
+
+Every file is plain PDF text (except the benchmark drawing, whose page contents are compressed) with
+a correct cross-reference table. Run from any directory: the files land beside this script.
+
+The test page: 200 x 300 points, white, with a black square from (20, 200) to (80, 260) in page
+space, that is pixels 20..80 x 40..100 when drawn at 200 x 300 pixels.
+"""
+import hashlib
+import math
+import os
+import struct
+import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+SQUARE = b"0 0 0 rg 20 200 60 60 re f\n"
+FILE_ID = bytes.fromhex("51554f4c534154657374446f63756d65")
+
+
+class Pdf:
+    """Objects numbered from 1 in the order they are added; write() lays out the xref table."""
+
+    def __init__(self, version="1.7"):
+        self.version = version
+        self.bodies = []
+        self.encrypt = None  # (key, revision) when strings and streams are encrypted
+
+    def reserve(self):
+        self.bodies.append(None)
+        return len(self.bodies)
+
+    def set(self, num, body):
+        self.bodies[num - 1] = body.encode("latin-1") if isinstance(body, str) else body
+
+    def add(self, body):
+        num = self.reserve()
+        self.set(num, body)
+        return num
+
+    def add_stream(self, entries, data, num=None):
+        num = num or self.reserve()
+        if self.encrypt:
+            data = rc4(object_key(self.encrypt, num), data)
+        self.set(num, b"<< %s /Length %d >>\nstream\n" % (entries.encode(), len(data)) + data +
+                 b"\nendstream")
+        return num
+
+    def write(self, name, trailer):
+        out = bytearray(b"%%PDF-%s\n%%\xe2\xe3\xcf\xd3\n" % self.version.encode())
+        offsets = []
+        for num, body in enumerate(self.bodies, 1):
+            offsets.append(len(out))
+            out += b"%d 0 obj\n" % num + body + b"\nendobj\n"
+        xref = len(out)
+        out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(self.bodies) + 1)
+        for off in offsets:
+            out += b"%010d 00000 n \n" % off
+        out += b"trailer\n<< /Size %d %s >>\nstartxref\n%d\n%%%%EOF\n" % (
+            len(self.bodies) + 1, trailer.encode(), xref)
+        with open(os.path.join(HERE, name), "wb") as f:
+            f.write(out)
+        return bytes(out)
+
+
+def page_tree(pdf, pages, catalog_extra=""):
+    """pages: list of (media box, content bytes, extra page entries). Returns the catalog number."""
+    catalog = pdf.reserve()
+    tree = pdf.reserve()
+    kids = []
+    for box, content, extra in pages:
+        page = pdf.reserve()
+        contents = pdf.add_stream("", content)
+        pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [%s] /Contents %d 0 R %s >>" %
+                (tree, box, contents, extra))
+        kids.append(page)
+    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
+            (" ".join("%d 0 R" % k for k in kids), len(kids)))
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R %s >>" % (tree, catalog_extra))
+    return catalog
+
+
+def id_entry():
+    return "/ID [<%s> <%s>]" % (FILE_ID.hex(), FILE_ID.hex())
+
+
+def one_page():
+    pdf = Pdf("1.6")
+    root = page_tree(pdf, [("0 0 200 300", SQUARE, "")],
+                     "/ViewerPreferences << /PrintScaling /None /NumCopies 3 >>")
+    info = pdf.add("<< /Title (One page) /Author (QUOLSA tests) >>")
+    pdf.write("one-page.pdf", "/Root %d 0 R /Info %d 0 R %s" % (root, info, id_entry()))
+
+
+def three_pages():
+    pdf = Pdf()
+    root = page_tree(pdf, [
+        ("0 0 200 300", SQUARE, ""),
+        ("0 0 300 200", b"0 0 0 rg 200 20 60 60 re f\n", ""),
+        ("0 0 200 300", SQUARE, "/Rotate 90"),
+    ])
+    pdf.write("three-pages.pdf", "/Root %d 0 R" % root)
+
+
+def transparency():
+    # The square black at half opacity, in a blend mode that needs the page's backdrop.
+    pdf = Pdf()
+    root = page_tree(pdf, [("0 0 200 300", b"/Half gs\n" + SQUARE,
+                            "/Resources << /ExtGState << /Half << /Type /ExtGState /ca 0.5 "
+                            "/BM /Darken >> >> >>")])
+    pdf.write("transparency.pdf", "/Root %d 0 R" % root)
+
+
+def form():
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    tree = pdf.reserve()
+    page = pdf.reserve()
+    field = pdf.reserve()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>")
+    appearance = pdf.add_stream(
+        "/Type /XObject /Subtype /Form /BBox [0 0 160 30] /Resources << /Font << /Helv %d 0 R >> >>"
+        % font, b"/Tx BMC q BT /Helv 12 Tf 0 g 2 10 Td (Hello) Tj ET Q EMC\n")
+    contents = pdf.add_stream("", SQUARE)
+    pdf.set(field, "<< /Type /Annot /Subtype /Widget /FT /Tx /T (Name) /V (Hello) /F 4 "
+            "/Rect [20 150 180 180] /P %d 0 R /DA (/Helv 12 Tf 0 g) /AP << /N %d 0 R >> >>"
+            % (page, appearance))
+    pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 200 300] /Contents %d 0 R "
+            "/Annots [%d 0 R] >>" % (tree, contents, field))
+    pdf.set(tree, "<< /Type /Pages /Kids [%d 0 R] /Count 1 >>" % page)
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R /AcroForm << /Fields [%d 0 R] "
+            "/DA (/Helv 12 Tf 0 g) /DR << /Font << /Helv %d 0 R >> >> >> >>" % (tree, field, font))
+    pdf.write("form.pdf", "/Root %d 0 R" % catalog)
+
+
+# The standard security handler with RC4, revisions 2 (40-bit key) and 3 (128-bit key).
+PASSWORD_PAD = bytes.fromhex("28BF4E5E4E758A4164004E56FFFA01082E2E00B6D0683E802F0CA9FE6453697A")
+
+
+def rc4(key, data):
+    s = list(range(256))
+    j = 0
+    for i in range(256):
+        j = (j + s[i] + key[i % len(key)]) & 0xFF
+        s[i], s[j] = s[j], s[i]
+    i = j = 0
+    out = bytearray()
+    for byte in data:
+        i = (i + 1) & 0xFF
+        j = (j + s[i]) & 0xFF
+        s[i], s[j] = s[j], s[i]
+        out.append(byte ^ s[(s[i] + s[j]) & 0xFF])
+    return bytes(out)
+
+
+def md5(data):
+    return hashlib.md5(data).digest()
+
+
+def padded(password):
+    return (password + PASSWORD_PAD)[:32]
+
+
+def xor_key(key, i):
+    return bytes(b ^ i for b in key)
+
+
+def owner_entry(owner, user, revision, n):
+    h = md5(padded(owner))
+    if revision >= 3:
+        for _ in range(50):
+            h = md5(h)
+    key = h[:n]
+    o = rc4(key, padded(user))
+    if revision >= 3:
+        for i in range(1, 20):
+            o = rc4(xor_key(key, i), o)
+    return o
+
+
+def file_key(user, o, permissions, revision, n):
+    h = md5(padded(user) + o + struct.pack("<i", permissions) + FILE_ID)
+    if revision >= 3:
+        for _ in range(50):
+            h = md5(h[:n])
+    return h[:n]
+
+
+def user_entry(key, revision):
+    if revision == 2:
+        return rc4(key, PASSWORD_PAD)
+    u = rc4(key, md5(PASSWORD_PAD + FILE_ID))
+    for i in range(1, 20):
+        u = rc4(xor_key(key, i), u)
+    return u + bytes(16)
+
+
+def object_key(encrypt, num):
+    key = encrypt
+    return md5(key + struct.pack("<i", num)[:3] + b"\0\0")[:min(len(key) + 5, 16)]
+
+
+def encrypted(name, revision):
+    n = 5 if revision == 2 else 16
+    permissions = -3904
+    o = owner_entry(b"owner", b"user", revision, n)
+    key = file_key(b"user", o, permissions, revision, n)
+    pdf = Pdf("1.4")
+    pdf.encrypt = key
+    root = page_tree(pdf, [("0 0 200 300", SQUARE, "")])
+    pdf.encrypt = None
+    extra = "" if revision == 2 else "/Length 128"
+    enc = pdf.add("<< /Filter /Standard /V %d /R %d %s /O <%s> /U <%s> /P %d >>" % (
+        1 if revision == 2 else 2, revision, extra, o.hex(), user_entry(key, revision).hex(),
+        permissions))
+    pdf.write(name, "/Root %d 0 R /Encrypt %d 0 R %s" % (root, enc, id_entry()))
+
+
+def damaged():
+    # A file cut off inside its first object: no catalog, no cross-reference table.
+    with open(os.path.join(HERE, "damaged.pdf"), "wb") as f:
+        f.write(b"%PDF-1.7\n1 0 obj\n<< /Type /Catal")
+
+
+def missing_page():
+    # The page tree claims two pages but holds one.
+    pdf = Pdf()
+    root = page_tree(pdf, [("0 0 200 300", SQUARE, "")])
+    tree = root + 1
+    pdf.set(tree, pdf.bodies[tree - 1].decode().replace("/Count 1", "/Count 2"))
+    pdf.write("missing-page.pdf", "/Root %d 0 R" % root)
+
+
+def portfolio():
+    # A collection (portfolio), which the engine reports as an unsupported feature.
+    pdf = Pdf()
+    root = page_tree(pdf, [("0 0 200 300", SQUARE, "")], "/Collection << /Type /Collection >>")
+    pdf.write("portfolio.pdf", "/Root %d 0 R" % root)
+
+
+def movie():
+    # A page with a movie annotation, which the engine's form layer reports as unsupported each
+    # time the page is opened.
+    pdf = Pdf()
+    root = page_tree(pdf, [("0 0 200 300", SQUARE,
+                            "/Annots [<< /Type /Annot /Subtype /Movie /Rect [100 20 180 80] "
+                            "/Movie << /F (clip.mov) >> >>]")])
+    pdf.write("movie.pdf", "/Root %d 0 R" % root)
+
+
+def plain_files():
+    with open(os.path.join(HERE, "empty.pdf"), "wb"):
+        pass
+    with open(os.path.join(HERE, "not-a-pdf.pdf"), "wb") as f:
+        f.write(b"This is a plain text file, not a PDF document.\n")
+
+
+def drawing():
+    """The render benchmark's document: eight A3 landscape sheets of a CAD-like plan. The plan is one
+    form object that every sheet draws, shifted, over a grid of its own."""
+    ops = ["1 w 0.1 0.2 0.6 RG"]
+    for k in range(400):  # circles of four Bezier arcs
+        cx = 60 + (k * 37) % 1070
+        cy = 60 + (k * 53) % 720
+        r = 5 + (k * 13) % 40
+        c = r * 0.5523
+        ops.append("%d %d m %.1f %d %d %.1f %d %d c %d %.1f %.1f %d %d %d c "
+                   "%.1f %d %d %.1f %d %d c %d %.1f %.1f %d %d %d c" % (
+                       cx + r, cy, cx + r, cy + c, cx + c, cy + r, cx, cy + r,
+                       cx - c, cy + r, cx - r, cy + c, cx - r, cy,
+                       cx - r, cy - c, cx - c, cy - r, cx, cy - r,
+                       cx + c, cy - r, cx + r, cy - c, cx + r, cy))
+    ops.append("S 0.6 0.1 0.1 rg")
+    for k in range(600):  # short filled rectangles
+        ops.append("%d %d %d %d re" % ((k * 71) % 1150, (k * 29) % 800, 8 + k % 30, 3 + k % 7))
+    ops.append("f BT /F1 9 Tf 0 g")
+    for k in range(120):  # labels
+        ops.append("1 0 0 1 %d %d Tm (Room %03d area %.2f m2) Tj" % (
+            (k * 97) % 1100, 20 + (k * 61) % 800, k, 10 + math.sqrt(k)))
+    ops.append("ET")
+    plan_ops = "\n".join(ops).encode()
+
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    tree = pdf.reserve()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>")
+    plan = pdf.add_stream("/Type /XObject /Subtype /Form /BBox [0 0 1191 842] /Resources "
+                          "<< /Font << /F1 %d 0 R >> >> /Filter /FlateDecode" % font,
+                          zlib.compress(plan_ops, 9))
+    kids = []
+    for sheet in range(8):
+        grid = ["0.4 w 0 0 0 RG"]
+        for k in range(0, 1191, 20):
+            grid.append("%d 0 m %d 842 l" % (k, k))
+        for k in range(0, 842, 20):
+            grid.append("0 %d m 1191 %d l" % (k, k))
+        grid.append("S q 1 0 0 1 %d %d cm /Plan Do Q" % (sheet * 7, sheet * 5))
+        grid.append("BT /F1 14 Tf 1 0 0 1 1000 20 Tm (Sheet %d of 8) Tj ET" % (sheet + 1))
+        page = pdf.reserve()
+        contents = pdf.add_stream("/Filter /FlateDecode", zlib.compress("\n".join(grid).encode(), 9))
+        pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 1191 842] /Contents %d 0 R "
+                "/Resources << /Font << /F1 %d 0 R >> /XObject << /Plan %d 0 R >> >> >>"
+                % (tree, contents, font, plan))
+        kids.append(page)
+    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
+            (" ".join("%d 0 R" % k for k in kids), len(kids)))
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R >>" % tree)
+    pdf.write("drawing.pdf", "/Root %d 0 R" % catalog)
+
+
+if __name__ == "__main__":
+    one_page()
+    three_pages()
+    transparency()
+    form()
+    encrypted("encrypted-rc4-40.pdf", 2)
+    encrypted("encrypted-rc4-128.pdf", 3)
+    damaged()
+    missing_page()
+    portfolio()
+    movie()
+    plain_files()
+    drawing()
