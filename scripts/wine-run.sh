@@ -9,4 +9,5 @@ status=$?
 tr -d '\r' <"$out"
 tr -d '\r' <"$err" >&2
 rm -f "$out" "$err"
+[ $status = 0 ] || echo "wine-run: $1 ended with exit status $status" >&2
 exit $status
