@@ -18,6 +18,7 @@ cmake --build "$build" --target windows_package >/dev/null ||
   { echo "test-windows: the package could not be made" >&2; exit 1; }
 
 source scripts/xvfb.sh
+start_xvfb || exit 1
 
 # A Wine prefix of the build's own, in the Japanese locale of the program's users. Japanese
 # captions need a font that has their glyphs.
@@ -33,7 +34,7 @@ if [ ! -f "$WINEPREFIX/.quolsa-ready" ]; then
     touch "$WINEPREFIX/.quolsa-ready" || { echo "test-windows: no Wine prefix" >&2; exit 1; }
 fi
 wineserver -p 60 # one server for the whole run, gone a minute after the last program
-trap 'wineserver -k 2>/dev/null; kill $quolsa_xvfb_pid 2>/dev/null' EXIT
+trap 'wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null' EXIT
 
 echo "=== tests: windows (Wine) ==="
 status=0

@@ -19,7 +19,7 @@ build() { # dir, extra cmake args...
 
 # A private X server for the window tests.
 source scripts/xvfb.sh
-export GDK_BACKEND=x11 NO_AT_BRIDGE=1
+start_xvfb || exit 1
 
 run_suite() { # label, build dir
   echo "=== tests: $1 ==="
