@@ -10,23 +10,31 @@
 
 #include <algorithm>
 #include <limits>
-#include <stdexcept>
 
 namespace {
 
 // The engine's document actions.
 constexpr int DocumentWillClose = 0x10;
 
+// The field type of the engine's highlight calls that stands for every type.
+constexpr int AllFieldTypes = 0;
+
 // The reader interface carries 32-bit positions and sizes.
 constexpr std::int64_t MaxReaderFileSize = 2147483647;
 
 } // namespace
 
-TPdfDocument::TPdfDocument() {
+TPdfDocument::TPdfDocument() : FAttachments(this) {
   EnsureEngine();
 }
 
 TPdfDocument::~TPdfDocument() {
+  // Closing pages with a focused field raises events; the owner of the handlers may be on its way
+  // out already.
+  FOnFormInvalidate = nullptr;
+  FOnFormOutputSelectedRect = nullptr;
+  FOnFormGetCurrentPage = nullptr;
+  FOnFormFieldFocus = nullptr;
   Close();
 }
 
@@ -234,11 +242,34 @@ void TPdfDocument::FinishOpen() {
 }
 
 void TPdfDocument::ApplyFormHighlight() {
-  if (!FForm)
+  PassHighlightColor();
+  PassHighlightAlpha();
+}
+
+void TPdfDocument::PassHighlightColor() {
+  if (FForm)
+    FPDF_SetFormFieldHighlightColor(FForm.get(), AllFieldTypes, FFormFieldHighlightColor);
+}
+
+void TPdfDocument::PassHighlightAlpha() {
+  if (FForm)
+    FPDF_SetFormFieldHighlightAlpha(FForm.get(),
+                                    static_cast<unsigned char>(FFormFieldHighlightAlpha));
+}
+
+void TPdfDocument::SetFormFieldHighlightColor(std::uint32_t Value) {
+  if (Value == FFormFieldHighlightColor)
     return;
-  FPDF_SetFormFieldHighlightColor(FForm.get(), 0, FFormFieldHighlightColor);
-  FPDF_SetFormFieldHighlightAlpha(FForm.get(),
-                                  static_cast<unsigned char>(FFormFieldHighlightAlpha));
+  FFormFieldHighlightColor = Value;
+  PassHighlightColor();
+}
+
+void TPdfDocument::SetFormFieldHighlightAlpha(int Value) {
+  Value = std::clamp(Value, 0, 255);
+  if (Value == FFormFieldHighlightAlpha)
+    return;
+  FFormFieldHighlightAlpha = Value;
+  PassHighlightAlpha();
 }
 
 void TPdfDocument::RequireOpen() const {
@@ -248,7 +279,7 @@ void TPdfDocument::RequireOpen() const {
 
 TPdfPage* TPdfDocument::Pages(int Index) {
   if (Index < 0 || Index >= PageCount())
-    throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
+    RaiseListIndexError(Index);
   std::unique_ptr<TPdfPage>& Slot = FPages[static_cast<std::size_t>(Index)];
   if (!Slot) {
     TPageHandle Handle(FPDF_LoadPage(FDocument.get(), Index));

@@ -2,7 +2,9 @@
 // page objects.
 #pragma once
 
+#include "engine/PdfAttachment.h"
 #include "engine/PdfEngineHandles.h"
+#include "engine/PdfFormEvents.h"
 #include "engine/PdfFormFill.h"
 #include "engine/PdfGeometry.h"
 #include "platform/File.h"
@@ -10,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TPdfPage;
@@ -90,6 +93,50 @@ public:
   // The page object holding the engine page Handle, or null.
   TPdfPage* PageByHandle(FPDF_PAGE Handle) const;
 
+  // Creating documents and pages, importing pages, saving.
+
+  // Closes, then starts a new empty document without form environment; false when the engine
+  // made none.
+  bool NewDocument();
+  // A new document with the pages of an open Source laid out NumPagesXAxis x NumPagesYAxis per
+  // sheet of the given size in points; an empty new document when there is no open Source or the
+  // engine made nothing.
+  static std::unique_ptr<TPdfDocument>
+  CreateNPagesOnOnePageDocument(const TPdfDocument* Source, double NewPageWidth,
+                                double NewPageHeight, int NumPagesXAxis, int NumPagesYAxis);
+  // The same on sheets of the size of Source's first page, or 595 x 842 without pages.
+  static std::unique_ptr<TPdfDocument>
+  CreateNPagesOnOnePageDocument(const TPdfDocument& Source, int NumPagesXAxis, int NumPagesYAxis);
+  // A new engine page at Index (negative: appended), with its page object; null when the engine
+  // made none. An Index beyond the end raises the slots' index error before anything is made.
+  TPdfPage* NewPage(double Width, double Height, int Index = -1);
+  TPdfPage* NewPage(int Index = -1); // 595 x 842 points
+  // Frees the page object of slot Index and deletes the engine page.
+  void DeletePage(int Index);
+  // Copy pages of the open Source in front of slot Index (negative: appended); page objects of
+  // this document keep their pages and move to their new slots. False when the engine failed.
+  bool ImportAllPages(const TPdfDocument& Source, int Index = -1);
+  // Range in the engine's page-range text ("1,3,5-7", page numbers counted from 1).
+  bool ImportPages(const TPdfDocument& Source, const std::string& Range, int Index = -1);
+  // Count pages from PageIndex (Count -1: up to the last page). A part of Source is always
+  // appended; Index applies only when all of Source is imported. False for a null Source and for
+  // a range that holds no page.
+  bool ImportPageRange(const TPdfDocument* Source, int PageIndex, int Count = -1, int Index = -1);
+  // An empty list imports all pages.
+  bool ImportPagesByIndex(const TPdfDocument& Source, const std::vector<int>& PageIndices,
+                          int Index = -1);
+  bool ApplyViewerPreferences(const TPdfDocument& Source);
+
+  // Option goes to the engine as its save flags unchanged; FileVersion -1 keeps the document's
+  // version. An error of the target stream or file raises, and so does a save the engine could
+  // not finish; an existing file stays as it was then.
+  void SaveToFile(const std::string& AFileName, std::uint8_t Option = 0, int FileVersion = -1);
+  void SaveToStream(TPdfStream& Stream, std::uint8_t Option = 0, int FileVersion = -1);
+  void SaveToBytes(std::vector<std::uint8_t>& Bytes, std::uint8_t Option = 0, int FileVersion = -1);
+
+  // The embedded files.
+  TPdfAttachmentList& Attachments() { return FAttachments; }
+
   std::string GetFileIdentifier(TPdfFileIdType IdType) const; // the identifier's bytes
   std::string GetMetaText(const std::string& TagName) const;  // UTF-8
   int FileVersion() const;                                    // 0 when the engine cannot tell
@@ -104,12 +151,31 @@ public:
   FPDF_FORMHANDLE FormHandle() const { return FForm.get(); }
   bool FormModified() const { return FFormModified; }
   void SetFormModified(bool Value) { FFormModified = Value; }
+  // Red in the low byte; handed to the engine unchanged for all field types.
   std::uint32_t FormFieldHighlightColor() const { return FFormFieldHighlightColor; }
+  void SetFormFieldHighlightColor(std::uint32_t Value);
   int FormFieldHighlightAlpha() const { return FFormFieldHighlightAlpha; }
+  // Kept within 0..255.
+  void SetFormFieldHighlightAlpha(int Value);
   bool PrintHidesFormFieldHighlight() const { return FPrintHidesFormFieldHighlight; }
   void SetPrintHidesFormFieldHighlight(bool Value) { FPrintHidesFormFieldHighlight = Value; }
   // Hands the highlight colour and alpha to the engine's form environment.
   void ApplyFormHighlight();
+
+  const TPdfFormInvalidateEvent& OnFormInvalidate() const { return FOnFormInvalidate; }
+  void SetOnFormInvalidate(TPdfFormInvalidateEvent Value) { FOnFormInvalidate = std::move(Value); }
+  const TPdfFormOutputSelectedRectEvent& OnFormOutputSelectedRect() const {
+    return FOnFormOutputSelectedRect;
+  }
+  void SetOnFormOutputSelectedRect(TPdfFormOutputSelectedRectEvent Value) {
+    FOnFormOutputSelectedRect = std::move(Value);
+  }
+  const TPdfFormGetCurrentPageEvent& OnFormGetCurrentPage() const { return FOnFormGetCurrentPage; }
+  void SetOnFormGetCurrentPage(TPdfFormGetCurrentPageEvent Value) {
+    FOnFormGetCurrentPage = std::move(Value);
+  }
+  const TPdfFormFieldFocusEvent& OnFormFieldFocus() const { return FOnFormFieldFocus; }
+  void SetOnFormFieldFocus(TPdfFormFieldFocusEvent Value) { FOnFormFieldFocus = std::move(Value); }
 
   // Raises "PDF document is not open" when closed.
   void RequireOpen() const;
@@ -133,17 +199,23 @@ private:
   void OpenFromReader(TPdfDocumentCustomReadProc ReadFunc, std::uint32_t Size, void* Param,
                       const std::string& Password);
   void FinishOpen();
+  // The highlight colour, the alpha, to the form environment if there is one.
+  void PassHighlightColor();
+  void PassHighlightAlpha();
   static int ForwardGetBlock(void* Param, unsigned long Position, unsigned char* Buffer,
                              unsigned long Size);
   static bool ReadFromFileHandle(void* Param, std::uint32_t Position, std::uint8_t* Buffer,
                                  std::uint32_t Size);
   static bool ReadFromStream(void* Param, std::uint32_t Position, std::uint8_t* Buffer,
                              std::uint32_t Size);
+  bool ImportInto(const TPdfDocument& Source, const std::vector<int>* PageIndices,
+                  const std::string& Range, int Index, bool ByRange);
   // Runs Load; on an exception closes the document and raises it again.
   template <typename TLoad> void Guarded(TLoad&& Load);
 
   TDocumentHandle FDocument;
   std::vector<std::unique_ptr<TPdfPage>> FPages;
+  TPdfAttachmentList FAttachments;
   std::string FFileName;
   platform::TFile FFileHandle;
   platform::TFileMapping FFileMapping;
@@ -158,4 +230,8 @@ private:
   int FFormFieldHighlightAlpha = 100;
   bool FPrintHidesFormFieldHighlight = true;
   bool FFormModified = false;
+  TPdfFormInvalidateEvent FOnFormInvalidate;
+  TPdfFormOutputSelectedRectEvent FOnFormOutputSelectedRect;
+  TPdfFormGetCurrentPageEvent FOnFormGetCurrentPage;
+  TPdfFormFieldFocusEvent FOnFormFieldFocus;
 };

@@ -33,3 +33,7 @@ void RaiseEngineError() {
 void RaiseEngineError(unsigned long Code) {
   throw EPdfException(EngineErrorMessage(Code));
 }
+
+void RaiseListIndexError(std::int64_t Index) {
+  throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
+}

@@ -27,5 +27,9 @@ const char* EngineErrorMessage(unsigned long Code);
 // Raises EPdfException with the message of Code.
 [[noreturn]] void RaiseEngineError(unsigned long Code);
 
+// Raises std::out_of_range "List index out of bounds (Index)", the error of an index outside the
+// page slots.
+[[noreturn]] void RaiseListIndexError(std::int64_t Index);
+
 // The message of an operation that needs an open document.
 inline constexpr const char* DocumentNotOpenMessage = "PDF document is not open";

@@ -2,8 +2,9 @@
 // 1/72 inch), client-pixel points and rectangles, page rotations and render options.
 #pragma once
 
+#include "engine/PdfEnumSet.h"
+
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 struct TPdfPoint {
@@ -76,23 +77,7 @@ enum TPdfPageRenderOptionType {
   proReverseByteOrder
 };
 
-// A set of TPdfPageRenderOptionType.
-class TPdfPageRenderOptions {
-public:
-  constexpr TPdfPageRenderOptions() = default;
-  constexpr TPdfPageRenderOptions(std::initializer_list<TPdfPageRenderOptionType> Items) {
-    for (TPdfPageRenderOptionType Item : Items)
-      Include(Item);
-  }
-  constexpr bool Contains(TPdfPageRenderOptionType Item) const { return FBits & Bit(Item); }
-  constexpr void Include(TPdfPageRenderOptionType Item) { FBits |= Bit(Item); }
-  constexpr void Exclude(TPdfPageRenderOptionType Item) { FBits &= ~Bit(Item); }
-  constexpr bool operator==(const TPdfPageRenderOptions&) const = default;
-
-private:
-  static constexpr std::uint32_t Bit(TPdfPageRenderOptionType Item) { return 1u << Item; }
-  std::uint32_t FBits = 0;
-};
+using TPdfPageRenderOptions = TEnumSet<TPdfPageRenderOptionType>;
 
 // The engine's render flags of a set of options.
 int EngineRenderFlags(TPdfPageRenderOptions Options);

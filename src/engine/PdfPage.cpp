@@ -193,7 +193,3 @@ void TPdfPage::Flatten(bool AFlatPrint) {
   if (FPage)
     FPDFPage_Flatten(FPage.get(), AFlatPrint ? FlattenPrint : FlattenNormalDisplay);
 }
-
-bool TPdfPage::FormEventKillFocus() {
-  return HasFormEnvironment() && FORM_ForceToKillFocus(Form()) != 0;
-}

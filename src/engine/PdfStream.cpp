@@ -58,8 +58,34 @@ std::vector<std::uint8_t> TPdfMemoryStream::TakeBytes() {
 }
 
 TPdfFileStream::TPdfFileStream(const std::string& FileName, TPdfFileStreamMode Mode)
-    : FFile(Mode == fsmCreate ? platform::TFile::Create(FileName)
-                              : platform::TFile::OpenRead(FileName)) {}
+    : FFileName(FileName) {
+  switch (Mode) {
+  case fsmOpenRead:
+    FFile = platform::TFile::OpenRead(FileName);
+    break;
+  case fsmCreate:
+    FFile = platform::TFile::Create(FileName);
+    break;
+  case fsmReplace:
+    FFile = platform::TFile::CreateBeside(FileName, FTempName);
+    break;
+  }
+}
+
+TPdfFileStream::~TPdfFileStream() {
+  if (!FTempName.empty()) {
+    FFile.Close();
+    platform::RemoveFileQuietly(FTempName);
+  }
+}
+
+void TPdfFileStream::Commit() {
+  if (FTempName.empty())
+    return;
+  FFile.Close();
+  platform::RenameFileReplacing(FTempName, FFileName);
+  FTempName.clear();
+}
 
 std::size_t TPdfFileStream::Write(const void* Buffer, std::size_t Count) {
   FFile.Write(Buffer, Count);

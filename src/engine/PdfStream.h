@@ -61,13 +61,24 @@ private:
 
 enum TPdfFileStreamMode {
   fsmOpenRead, // an existing file, for reading; other readers may share it
-  fsmCreate    // created or emptied, for writing; other writers denied
+  fsmCreate,   // created or emptied, for writing; other writers denied
+  fsmReplace   // written under a temporary name beside the file, which Commit puts in its place;
+               // other writers denied
 };
 
 // A stream over a file. Opening errors are the platform's EOSError.
 class TPdfFileStream : public TPdfStream {
 public:
   TPdfFileStream(const std::string& FileName, TPdfFileStreamMode Mode);
+  // With fsmReplace, a stream dropped without Commit removes what it wrote and leaves a file of
+  // the same name as it was.
+  ~TPdfFileStream() override;
+  TPdfFileStream(const TPdfFileStream&) = delete;
+  TPdfFileStream& operator=(const TPdfFileStream&) = delete;
+
+  // With fsmReplace: closes the stream and puts the written file in the place of the named one.
+  // Nothing in the other modes.
+  void Commit();
 
   std::int64_t Size() override { return FFile.Size(); }
   std::int64_t Position() override { return FFile.Position(); }
@@ -77,4 +88,6 @@ public:
 
 private:
   platform::TFile FFile;
+  std::string FFileName;
+  std::string FTempName; // while a replacing stream is not committed
 };

@@ -16,6 +16,19 @@ TFile& TFile::operator=(TFile&& Other) noexcept {
   return *this;
 }
 
+TFile TFile::CreateBeside(const std::string& FileName, std::string& TempName) {
+  // A name left behind by an earlier run is skipped.
+  constexpr int Attempts = 1000;
+  for (int Attempt = 0; Attempt < Attempts; ++Attempt) {
+    TempName = FileName + ".~" + std::to_string(Attempt) + ".tmp";
+    const std::intptr_t Handle = CreateNewHandle(TempName);
+    if (Handle != InvalidHandle)
+      return TFile(Handle);
+  }
+  TempName.clear();
+  RaiseOSError(FileExistsErrorCode());
+}
+
 void TFile::ReadExact(void* Buffer, std::size_t Count) {
   auto* Bytes = static_cast<unsigned char*>(Buffer);
   std::size_t Done = 0;

@@ -21,6 +21,9 @@ public:
   static TFile OpenRead(const std::string& FileName);
   // Creates the file or empties an existing one, read and write access, other writers denied.
   static TFile Create(const std::string& FileName);
+  // Creates a new file under a temporary name in FileName's directory, read and write access,
+  // other writers denied; TempName receives its name.
+  static TFile CreateBeside(const std::string& FileName, std::string& TempName);
 
   // The invalid value has all bits set, as the system's invalid handle has.
   static constexpr std::intptr_t InvalidHandle = -1;
@@ -43,9 +46,17 @@ public:
 
 private:
   explicit TFile(std::intptr_t Handle) : FHandle(Handle) {}
-  static int EndOfFileErrorCode(); // the system's code for reading past the end
+  static int EndOfFileErrorCode();  // the system's code for reading past the end
+  static int FileExistsErrorCode(); // the system's code for a name that is taken
+  // Creates the file Name only if no file has that name: InvalidHandle when one has.
+  static std::intptr_t CreateNewHandle(const std::string& Name);
   std::intptr_t FHandle = InvalidHandle;
 };
+
+// Puts the file Source in the place of Target in one step, replacing a file of that name.
+void RenameFileReplacing(const std::string& Source, const std::string& Target);
+// Removes the file if it can; errors are ignored.
+void RemoveFileQuietly(const std::string& FileName) noexcept;
 
 // A read-only view of a whole file. Moves, never copies; unmaps itself.
 class TFileMapping {

@@ -3,6 +3,7 @@
 #include "platform/OsError.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <limits>
 #include <sys/mman.h>
@@ -29,6 +30,20 @@ std::intptr_t OpenOrRaise(const std::string& FileName, int Flags) {
 
 int TFile::EndOfFileErrorCode() {
   return ENODATA;
+}
+
+int TFile::FileExistsErrorCode() {
+  return EEXIST;
+}
+
+std::intptr_t TFile::CreateNewHandle(const std::string& Name) {
+  int F;
+  do
+    F = ::open(Name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  while (F < 0 && errno == EINTR);
+  if (F < 0 && errno != EEXIST)
+    RaiseOSError(errno);
+  return F < 0 ? InvalidHandle : F;
 }
 
 TFile TFile::OpenRead(const std::string& FileName) {
@@ -103,6 +118,15 @@ void TFile::Close() noexcept {
     ::close(Fd(FHandle));
     FHandle = InvalidHandle;
   }
+}
+
+void RenameFileReplacing(const std::string& Source, const std::string& Target) {
+  if (::rename(Source.c_str(), Target.c_str()) != 0)
+    RaiseOSError(errno);
+}
+
+void RemoveFileQuietly(const std::string& FileName) noexcept {
+  ::unlink(FileName.c_str());
 }
 
 TFileMapping TFileMapping::MapReadOnly(const TFile& File, std::uint64_t Size) {

@@ -30,6 +30,21 @@ int TFile::EndOfFileErrorCode() {
   return ERROR_HANDLE_EOF;
 }
 
+int TFile::FileExistsErrorCode() {
+  return ERROR_FILE_EXISTS;
+}
+
+std::intptr_t TFile::CreateNewHandle(const std::string& Name) {
+  HANDLE F = ::CreateFileW(Utf8ToWide(Name).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                           nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (F != INVALID_HANDLE_VALUE)
+    return reinterpret_cast<std::intptr_t>(F);
+  const DWORD Code = ::GetLastError();
+  if (Code != ERROR_FILE_EXISTS && Code != ERROR_ALREADY_EXISTS)
+    RaiseOSError(static_cast<int>(Code));
+  return InvalidHandle;
+}
+
 TFile TFile::OpenRead(const std::string& FileName) {
   return TFile(OpenOrRaise(FileName, GENERIC_READ, OPEN_EXISTING));
 }
@@ -102,6 +117,16 @@ void TFile::Close() noexcept {
     ::CloseHandle(H(FHandle));
     FHandle = InvalidHandle;
   }
+}
+
+void RenameFileReplacing(const std::string& Source, const std::string& Target) {
+  if (!::MoveFileExW(Utf8ToWide(Source).c_str(), Utf8ToWide(Target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    RaiseOSError(static_cast<int>(::GetLastError()));
+}
+
+void RemoveFileQuietly(const std::string& FileName) noexcept {
+  ::DeleteFileW(Utf8ToWide(FileName).c_str());
 }
 
 TFileMapping TFileMapping::MapReadOnly(const TFile& File, std::uint64_t Size) {

@@ -134,6 +134,56 @@ def form():
     pdf.write("form.pdf", "/Root %d 0 R" % catalog)
 
 
+TEXT_LINES = [  # (x, baseline y, font size, text) on a 300 x 200 page, in reading order
+    (20, 160, 20, "Hello World"),
+    (20, 120, 10, "Visit https://example.com/quolsa today"),
+    (20, 80, 12, "hello HELLO Helloworld"),
+]
+
+
+def text():
+    # Lines of Helvetica text, one of them with a web address in it.
+    pdf = Pdf()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>")
+    content = b"BT 0 g\n" + b"".join(
+        b"/F1 %d Tf 1 0 0 1 %d %d Tm (%s) Tj\n" % (size, x, y, line.encode())
+        for x, y, size, line in TEXT_LINES) + b"ET\n"
+    root = page_tree(pdf, [("0 0 300 200", content,
+                            "/Resources << /Font << /F1 %d 0 R >> >>" % font)])
+    pdf.write("text.pdf", "/Root %d 0 R" % root)
+
+
+def form_fields():
+    """Two pages of 200 x 300 points; the second holds an empty text field "Name" at (20, 200) to
+    (180, 230) and a check box "Agree" at (20, 150) to (40, 170)."""
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    tree = pdf.reserve()
+    first = pdf.reserve()
+    second = pdf.reserve()
+    text_field = pdf.reserve()
+    check_box = pdf.reserve()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>")
+    checked = pdf.add_stream("/Type /XObject /Subtype /Form /BBox [0 0 20 20]",
+                             b"0 g 4 4 12 12 re f\n")
+    unchecked = pdf.add_stream("/Type /XObject /Subtype /Form /BBox [0 0 20 20]", b"")
+    contents = pdf.add_stream("", SQUARE)
+    pdf.set(text_field, "<< /Type /Annot /Subtype /Widget /FT /Tx /T (Name) /V () /F 4 "
+            "/Rect [20 200 180 230] /P %d 0 R /DA (/Helv 12 Tf 0 g) >>" % second)
+    pdf.set(check_box, "<< /Type /Annot /Subtype /Widget /FT /Btn /T (Agree) /V /Off /AS /Off "
+            "/F 4 /Rect [20 150 40 170] /P %d 0 R /AP << /N << /Yes %d 0 R /Off %d 0 R >> >> >>"
+            % (second, checked, unchecked))
+    pdf.set(first, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 200 300] /Contents %d 0 R >>"
+            % (tree, contents))
+    pdf.set(second, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 200 300] /Contents %d 0 R "
+            "/Annots [%d 0 R %d 0 R] >>" % (tree, contents, text_field, check_box))
+    pdf.set(tree, "<< /Type /Pages /Kids [%d 0 R %d 0 R] /Count 2 >>" % (first, second))
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R /AcroForm << /Fields [%d 0 R %d 0 R] "
+            "/DA (/Helv 12 Tf 0 g) /DR << /Font << /Helv %d 0 R >> >> >> >>"
+            % (tree, text_field, check_box, font))
+    pdf.write("form-fields.pdf", "/Root %d 0 R" % catalog)
+
+
 # The standard security handler with RC4, revisions 2 (40-bit key) and 3 (128-bit key).
 PASSWORD_PAD = bytes.fromhex("28BF4E5E4E758A4164004E56FFFA01082E2E00B6D0683E802F0CA9FE6453697A")
 
@@ -249,6 +299,27 @@ def movie():
     pdf.write("movie.pdf", "/Root %d 0 R" % root)
 
 
+ATTACHMENT = b"Notes of the drawing\r\n\x00\xff"
+
+
+def attachment():
+    # One embedded file with its size and date in the file's parameters.
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    data = pdf.add_stream("/Type /EmbeddedFile /Params << /Size %d /ModDate (D:20240101120000) >>"
+                          % len(ATTACHMENT), ATTACHMENT)
+    filespec = pdf.add("<< /Type /Filespec /F (notes.txt) /UF (notes.txt) /EF << /F %d 0 R >> >>" % data)
+    tree = pdf.reserve()
+    page = pdf.reserve()
+    contents = pdf.add_stream("", SQUARE)
+    pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 200 300] /Contents %d 0 R >>"
+            % (tree, contents))
+    pdf.set(tree, "<< /Type /Pages /Kids [%d 0 R] /Count 1 >>" % page)
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R /Names << /EmbeddedFiles << /Names "
+            "[(notes.txt) %d 0 R] >> >> >>" % (tree, filespec))
+    pdf.write("attachment.pdf", "/Root %d 0 R" % catalog)
+
+
 def plain_files():
     with open(os.path.join(HERE, "empty.pdf"), "wb"):
         pass
@@ -314,11 +385,14 @@ if __name__ == "__main__":
     three_pages()
     transparency()
     form()
+    text()
+    form_fields()
     encrypted("encrypted-rc4-40.pdf", 2)
     encrypted("encrypted-rc4-128.pdf", 3)
     damaged()
     missing_page()
     portfolio()
     movie()
+    attachment()
     plain_files()
     drawing()

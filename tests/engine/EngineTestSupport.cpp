@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -50,6 +51,22 @@ TScratchDir::TScratchDir() {
 TScratchDir::~TScratchDir() {
   std::error_code Ignored;
   fs::remove_all(FPath, Ignored);
+}
+
+std::vector<std::string> FileNames(const std::string& Dir) {
+  std::vector<std::string> Names;
+  for (const auto& Entry : fs::directory_iterator(Dir))
+    Names.push_back(Entry.path().filename().string());
+  std::sort(Names.begin(), Names.end());
+  return Names;
+}
+
+std::unique_ptr<TPdfDocument> SavedAndOpenedAgain(TPdfDocument& Document) {
+  std::vector<std::uint8_t> Bytes;
+  Document.SaveToBytes(Bytes);
+  auto Again = std::make_unique<TPdfDocument>();
+  Again->LoadFromBytes(std::move(Bytes));
+  return Again;
 }
 
 void WritePaddedPdf(const std::string& Path, std::uint64_t PaddingSize) {

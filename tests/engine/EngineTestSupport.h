@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,12 @@ public:
 private:
   std::filesystem::path FPath;
 };
+
+// The names of the files in Dir, sorted.
+std::vector<std::string> FileNames(const std::string& Dir);
+
+// Document saved to bytes and opened again from them.
+std::unique_ptr<TPdfDocument> SavedAndOpenedAgain(TPdfDocument& Document);
 
 // Writes the one-page test document with an unreferenced stream object of PaddingSize zero bytes
 // in front of the page objects, so the file can be made large without the engine reading it. The

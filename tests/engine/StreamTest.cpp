@@ -71,6 +71,55 @@ TEST(FileStream, WritesCreatesAndReads) {
   EXPECT_THROW(In.ReadBuffer(Buffer, 1), EStreamError);
 }
 
+TEST(FileStream, ReplacingStreamTakesTheFilesPlaceOnlyWhenCommitted) {
+  TScratchDir Dir;
+  const std::string Path = Dir.File("target.bin");
+  {
+    TPdfFileStream Out(Path, fsmCreate);
+    Out.WriteBuffer("old", 3);
+  }
+  {
+    TPdfFileStream Out(Path, fsmReplace);
+    Out.WriteBuffer("new content", 11);
+    // Until committed, the file keeps its old content.
+    EXPECT_EQ(ReadFileBytes(Path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  }
+  EXPECT_EQ(ReadFileBytes(Path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(FileNames(Dir.File("")), std::vector<std::string>{"target.bin"});
+  {
+    TPdfFileStream Out(Path, fsmReplace);
+    Out.WriteBuffer("new", 3);
+    Out.Commit();
+    Out.Commit(); // nothing more
+  }
+  EXPECT_EQ(ReadFileBytes(Path), (std::vector<std::uint8_t>{'n', 'e', 'w'}));
+  EXPECT_EQ(FileNames(Dir.File("")), std::vector<std::string>{"target.bin"});
+  // A new file as well; a name a stale temporary file holds is passed over.
+  { TPdfFileStream(Dir.File("fresh.bin.~0.tmp"), fsmCreate).WriteBuffer("stale", 5); }
+  {
+    TPdfFileStream Out(Dir.File("fresh.bin"), fsmReplace);
+    Out.WriteBuffer("fresh", 5);
+    Out.Commit();
+  }
+  EXPECT_EQ(ReadFileBytes(Dir.File("fresh.bin")),
+            (std::vector<std::uint8_t>{'f', 'r', 'e', 's', 'h'}));
+  EXPECT_EQ(ReadFileBytes(Dir.File("fresh.bin.~0.tmp")).size(), 5u);
+}
+
+TEST(FileStream, ReplacingFailsWithTheSystemErrorAndLeavesNothingBehind) {
+  TScratchDir Dir;
+  // A directory cannot be replaced by a file.
+  std::filesystem::create_directory(Dir.File("folder"));
+  {
+    TPdfFileStream Out(Dir.File("folder"), fsmReplace);
+    Out.WriteBuffer("x", 1);
+    EXPECT_THROW(Out.Commit(), platform::EOSError);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Dir.File("folder")));
+  EXPECT_EQ(FileNames(Dir.File("")), std::vector<std::string>{"folder"});
+  EXPECT_THROW(TPdfFileStream(Dir.File("missing/file.bin"), fsmReplace), platform::EOSError);
+}
+
 TEST(FileStream, MissingFileRaisesTheSystemError) {
   try {
     TPdfFileStream In(TestData("no-such-file.bin"), fsmOpenRead);
