@@ -32,7 +32,8 @@ function(quolsa_fake_engine name)
   target_compile_definitions(${target} PRIVATE ${defs})
   set(dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/fakes/${name})
   set_target_properties(${target} PROPERTIES OUTPUT_NAME pdfium C_VISIBILITY_PRESET hidden
-                        LIBRARY_OUTPUT_DIRECTORY ${dir} RUNTIME_OUTPUT_DIRECTORY ${dir})
+                        LIBRARY_OUTPUT_DIRECTORY ${dir} RUNTIME_OUTPUT_DIRECTORY ${dir}
+                        ARCHIVE_OUTPUT_DIRECTORY ${dir})
   if(WIN32)
     set_target_properties(${target} PROPERTIES PREFIX "")
   endif()

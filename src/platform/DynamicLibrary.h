@@ -32,4 +32,7 @@ void FreeLibraryHandle(LibraryHandle Library);
 // The full path of the file the library was loaded from; empty if the system cannot tell.
 std::string LibraryFilePath(LibraryHandle Library);
 
+// True when the library file (a full path) is loaded into this process, by whomever.
+bool LibraryFileIsLoaded(const std::string& FileName);
+
 } // namespace platform

@@ -57,4 +57,11 @@ std::string LibraryFilePath(LibraryHandle Library) {
   return Map->l_name;
 }
 
+bool LibraryFileIsLoaded(const std::string& FileName) {
+  void* Handle = ::dlopen(FileName.c_str(), RTLD_NOW | RTLD_NOLOAD);
+  if (Handle)
+    ::dlclose(Handle);
+  return Handle != nullptr;
+}
+
 } // namespace platform

@@ -54,4 +54,8 @@ std::string LibraryFilePath(LibraryHandle Library) {
   }
 }
 
+bool LibraryFileIsLoaded(const std::string& FileName) {
+  return ::GetModuleHandleW(Utf8ToWide(FileName).c_str()) != nullptr;
+}
+
 } // namespace platform

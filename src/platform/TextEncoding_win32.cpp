@@ -12,6 +12,11 @@ namespace {
 constexpr unsigned CpUtf16LE = 1200;
 constexpr unsigned CpUtf16BE = 1201;
 
+// The system's converter knows EUC-JP only under its older number.
+unsigned SystemCodePage(unsigned CodePage) {
+  return CodePage == 51932 ? 20932 : CodePage;
+}
+
 // The system converts the 16-bit forms of Unicode by itself only through wide strings.
 std::string WideBytes(const std::wstring& Text, bool BigEndian) {
   std::string Bytes;
@@ -43,13 +48,14 @@ std::string TTextEncoding::Encode(std::string_view Utf8Text) const {
   const std::wstring Wide = Utf8ToWide(std::string(Utf8Text));
   if (FCodePage == CpUtf16LE || FCodePage == CpUtf16BE)
     return WideBytes(Wide, FCodePage == CpUtf16BE);
-  const int Length = ::WideCharToMultiByte(FCodePage, 0, Wide.data(), static_cast<int>(Wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
+  const int Length =
+      ::WideCharToMultiByte(SystemCodePage(FCodePage), 0, Wide.data(),
+                            static_cast<int>(Wide.size()), nullptr, 0, nullptr, nullptr);
   if (Length <= 0)
     RaiseOSError(static_cast<int>(::GetLastError()));
   std::string Result(static_cast<std::size_t>(Length), '\0');
-  ::WideCharToMultiByte(FCodePage, 0, Wide.data(), static_cast<int>(Wide.size()), Result.data(),
-                        Length, nullptr, nullptr);
+  ::WideCharToMultiByte(SystemCodePage(FCodePage), 0, Wide.data(), static_cast<int>(Wide.size()),
+                        Result.data(), Length, nullptr, nullptr);
   return Result;
 }
 
@@ -58,13 +64,13 @@ std::string TTextEncoding::Decode(std::string_view Bytes) const {
     return {};
   if (FCodePage == CpUtf16LE || FCodePage == CpUtf16BE)
     return WideToUtf8(WideFromBytes(Bytes, FCodePage == CpUtf16BE));
-  const int Length =
-      ::MultiByteToWideChar(FCodePage, 0, Bytes.data(), static_cast<int>(Bytes.size()), nullptr, 0);
+  const int Length = ::MultiByteToWideChar(SystemCodePage(FCodePage), 0, Bytes.data(),
+                                           static_cast<int>(Bytes.size()), nullptr, 0);
   if (Length <= 0)
     RaiseOSError(static_cast<int>(::GetLastError()));
   std::wstring Wide(static_cast<std::size_t>(Length), L'\0');
-  ::MultiByteToWideChar(FCodePage, 0, Bytes.data(), static_cast<int>(Bytes.size()), Wide.data(),
-                        Length);
+  ::MultiByteToWideChar(SystemCodePage(FCodePage), 0, Bytes.data(), static_cast<int>(Bytes.size()),
+                        Wide.data(), Length);
   return WideToUtf8(Wide);
 }
 

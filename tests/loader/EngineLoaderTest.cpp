@@ -123,6 +123,9 @@ TEST(EngineLoader, BeforeLoadingEveryCallRaisesNotLoaded) {
 }
 
 TEST(EngineLoader, RealEngineLoadsAndWorks) {
+#ifdef QUOLSA_NO_REAL_ENGINE
+  GTEST_SKIP() << "this build has no real engine for its system";
+#endif
   ASSERT_NO_THROW(LoadEngineFromDir(EngineDir(), ""));
   EXPECT_TRUE(EngineLoaded());
   // This build has no XFA forms and none of the four platform-dependent functions.
@@ -160,14 +163,15 @@ TEST(EngineLoader, MissingRequiredSymbolUndoesTheLoad) {
 }
 
 TEST(EngineLoader, FailedLoadReleasesTheLibrary) {
+  const std::string File = FakeFile("no_trailer_ends");
+  {
+    TFakeProbe Probe("no_trailer_ends");
+    ASSERT_TRUE(platform::LibraryFileIsLoaded(File));
+  }
+  ASSERT_FALSE(platform::LibraryFileIsLoaded(File));
   EXPECT_ANY_THROW(LoadEngineFromDir(FakeDir("no_trailer_ends"), ""));
   // The only reference was the loader's: the library is gone from the process.
-  std::ifstream Maps("/proc/self/maps");
-  if (!Maps)
-    GTEST_SKIP() << "no process map on this system";
-  std::string Line;
-  while (std::getline(Maps, Line))
-    EXPECT_EQ(Line.find(FakeFile("no_trailer_ends")), std::string::npos) << Line;
+  EXPECT_FALSE(platform::LibraryFileIsLoaded(File));
 }
 
 TEST(EngineLoader, TwoMissingSymbolsNameTheEarlierInTheTable) {

@@ -41,7 +41,9 @@ TEST(TextEncoding, WhatTheEncodingCannotHoldIsReplaced) {
   EXPECT_EQ(TTextEncoding(28591).Encode("a\xE2\x82\xAC"
                                         "b"),
             "a?b");
-  EXPECT_EQ(TTextEncoding(932).Decode("a\x93"), "a\xEF\xBF\xBD");
+  // U+FFFD, or the system's default character for Shift_JIS (Windows: U+30FB).
+  const std::string Decoded = TTextEncoding(932).Decode("a\x93");
+  EXPECT_TRUE(Decoded == "a\xEF\xBF\xBD" || Decoded == "a\xE3\x83\xBB") << Decoded;
 }
 
 TEST(TextEncoding, AnEncodingTheSystemLacksRaisesTheSystemError) {
