@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds QUOLSA twice (plain, and with AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
-# test in both builds. Window tests run under a virtual X server that this script starts.
+# test in both builds, then cross-builds the Windows executable and runs its tests under Wine
+# (scripts/test-windows.sh). Window tests run under a virtual X server that this script starts.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -37,6 +38,8 @@ else
   echo "test: sanitizer build failed" >&2
   status=1
 fi
+
+bash scripts/test-windows.sh || status=1
 
 if [ $status = 0 ]; then echo "test: all suites passed"; else echo "test: FAILED" >&2; fi
 exit $status

@@ -1,17 +1,24 @@
 #include "TempDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 TTempDir::TTempDir() {
-  std::string Template = (std::filesystem::temp_directory_path() / "quolsa-test-XXXXXX").string();
-  if (!::mkdtemp(Template.data()))
-    throw std::runtime_error("cannot create a temporary directory");
-  FPath = Template;
+  const std::filesystem::path Base = std::filesystem::temp_directory_path();
+  std::random_device Seed;
+  std::mt19937_64 Random(Seed());
+  for (int Attempt = 0; Attempt < 100; ++Attempt) {
+    const std::filesystem::path Candidate = Base / ("quolsa-test-" + std::to_string(Random()));
+    std::error_code Error;
+    if (std::filesystem::create_directory(Candidate, Error)) { // false when it exists already
+      FPath = Candidate.string();
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary directory");
 }
 
 TTempDir::~TTempDir() {

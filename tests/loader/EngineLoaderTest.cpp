@@ -4,7 +4,6 @@
 
 #include "platform/DynamicLibrary.h"
 #include "platform/ExecutablePath.h"
-#include "platform/FilePath.h"
 #include "platform/FloatingPoint.h"
 #include "platform/OsError.h"
 
@@ -28,16 +27,13 @@ const std::string Sep(1, platform::PathDelimiter);
 // The stub's message names this system's engine library file.
 const std::string NotLoadedText = std::string(platform::EngineLibraryFileName) + " is not loaded";
 
-std::string ExecutableDirectory() {
-  return platform::ExtractFileDir(platform::ExecutablePath());
-}
 
 std::string EngineDir() {
-  return ExecutableDirectory() + Sep + "PDFium" + Sep + "x64";
+  return platform::ExecutableDirectory() + Sep + "PDFium" + Sep + "x64";
 }
 
 std::string FakeDir(const std::string& Name) {
-  return ExecutableDirectory() + Sep + "fakes" + Sep + Name;
+  return platform::ExecutableDirectory() + Sep + "fakes" + Sep + Name;
 }
 
 std::string FakeFile(const std::string& Name) {
