@@ -1,5 +1,7 @@
 #include "platform/WideString.h"
 
+#include "platform/TextEncoding.h"
+
 #include <windows.h>
 
 namespace platform {
@@ -26,16 +28,9 @@ std::string WideToUtf8(const std::wstring& Text) {
   return Result;
 }
 
+// The system's 8-bit code page is one more encoding of the converter.
 std::string Utf8ToSystem8Bit(const std::string& Text) {
-  std::wstring Wide = Utf8ToWide(Text);
-  if (Wide.empty())
-    return {};
-  int Length = ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), static_cast<int>(Wide.size()), nullptr,
-                                     0, nullptr, nullptr);
-  std::string Result(static_cast<size_t>(Length), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, Wide.data(), static_cast<int>(Wide.size()), Result.data(),
-                        Length, nullptr, nullptr);
-  return Result;
+  return TTextEncoding(CP_ACP).Encode(Text);
 }
 
 } // namespace platform
