@@ -1,6 +1,7 @@
 #include "app/IniFile.h"
 
 #include "platform/FileContents.h"
+#include "platform/OsError.h"
 
 #include <charconv>
 
@@ -184,10 +185,18 @@ int TIniFile::ReadInteger(std::string_view Section, std::string_view Key, int De
 }
 
 void TIniFile::WriteString(std::string_view Section, std::string_view Key, std::string_view Value) {
-  TIniDocument Doc = Load();
+  const auto CannotWrite = [this] { return EIniFileException(FFileName + " に書き込めません"); };
+  // A file that is there but cannot be read is not rewritten from nothing.
+  std::optional<std::string> Old;
+  try {
+    Old = platform::ReadExistingFileContents(FFileName);
+  } catch (const platform::EOSError&) {
+    throw CannotWrite();
+  }
+  TIniDocument Doc = TIniDocument::Parse(Old.value_or(std::string()));
   Doc.SetValue(Section, Key, Value);
   if (!platform::WriteFileContents(FFileName, Doc.Text()))
-    throw EIniFileException(FFileName + " に書き込めません");
+    throw CannotWrite();
 }
 
 void TIniFile::WriteInteger(std::string_view Section, std::string_view Key, int Value) {

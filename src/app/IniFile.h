@@ -48,8 +48,8 @@ public:
   using std::runtime_error::runtime_error;
 };
 
-// An INI file on disk. Every read reads the file and every write rewrites it, so a value written
-// is in the file at once.
+// An INI file on disk. Every read reads the file and every write replaces it in one step, so a
+// value written is in the file at once, and a write that fails leaves the file as it was.
 class TIniFile {
 public:
   explicit TIniFile(std::string FileName) : FFileName(std::move(FileName)) {}
@@ -60,7 +60,7 @@ public:
                          const std::string& Default) const;
   // The value as a decimal integer, or Default when missing or not one.
   int ReadInteger(std::string_view Section, std::string_view Key, int Default) const;
-  // Raises EIniFileException "<file> に書き込めません" when the file cannot be written.
+  // Raises EIniFileException "<file> に書き込めません" when the file cannot be read or written.
   void WriteString(std::string_view Section, std::string_view Key, std::string_view Value);
   void WriteInteger(std::string_view Section, std::string_view Key, int Value);
 

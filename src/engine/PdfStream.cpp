@@ -57,8 +57,7 @@ std::vector<std::uint8_t> TPdfMemoryStream::TakeBytes() {
   return Result;
 }
 
-TPdfFileStream::TPdfFileStream(const std::string& FileName, TPdfFileStreamMode Mode)
-    : FFileName(FileName) {
+TPdfFileStream::TPdfFileStream(const std::string& FileName, TPdfFileStreamMode Mode) {
   switch (Mode) {
   case fsmOpenRead:
     FFile = platform::TFile::OpenRead(FileName);
@@ -67,27 +66,19 @@ TPdfFileStream::TPdfFileStream(const std::string& FileName, TPdfFileStreamMode M
     FFile = platform::TFile::Create(FileName);
     break;
   case fsmReplace:
-    FFile = platform::TFile::CreateBeside(FileName, FTempName);
+    FReplacement.emplace(FileName);
     break;
   }
 }
 
-TPdfFileStream::~TPdfFileStream() {
-  if (!FTempName.empty()) {
-    FFile.Close();
-    platform::RemoveFileQuietly(FTempName);
-  }
-}
-
 void TPdfFileStream::Commit() {
-  if (FTempName.empty())
+  if (!FReplacement)
     return;
-  FFile.Close();
-  platform::RenameFileReplacing(FTempName, FFileName);
-  FTempName.clear();
+  FReplacement->Commit();
+  FReplacement.reset();
 }
 
 std::size_t TPdfFileStream::Write(const void* Buffer, std::size_t Count) {
-  FFile.Write(Buffer, Count);
+  File().Write(Buffer, Count);
   return Count;
 }

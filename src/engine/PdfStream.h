@@ -3,9 +3,11 @@
 #pragma once
 
 #include "platform/File.h"
+#include "platform/FileReplacement.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -72,7 +74,7 @@ public:
   TPdfFileStream(const std::string& FileName, TPdfFileStreamMode Mode);
   // With fsmReplace, a stream dropped without Commit removes what it wrote and leaves a file of
   // the same name as it was.
-  ~TPdfFileStream() override;
+  ~TPdfFileStream() override = default;
   TPdfFileStream(const TPdfFileStream&) = delete;
   TPdfFileStream& operator=(const TPdfFileStream&) = delete;
 
@@ -80,14 +82,15 @@ public:
   // Nothing in the other modes.
   void Commit();
 
-  std::int64_t Size() override { return FFile.Size(); }
-  std::int64_t Position() override { return FFile.Position(); }
-  void Seek(std::int64_t Position) override { FFile.Seek(Position); }
-  std::size_t Read(void* Buffer, std::size_t Count) override { return FFile.Read(Buffer, Count); }
+  std::int64_t Size() override { return File().Size(); }
+  std::int64_t Position() override { return File().Position(); }
+  void Seek(std::int64_t Position) override { File().Seek(Position); }
+  std::size_t Read(void* Buffer, std::size_t Count) override { return File().Read(Buffer, Count); }
   std::size_t Write(const void* Buffer, std::size_t Count) override;
 
 private:
-  platform::TFile FFile;
-  std::string FFileName;
-  std::string FTempName; // while a replacing stream is not committed
+  platform::TFile& File() { return FReplacement ? FReplacement->File() : FFile; }
+
+  platform::TFile FFile;                                  // fsmOpenRead, fsmCreate
+  std::optional<platform::TFileReplacement> FReplacement; // fsmReplace, until committed
 };

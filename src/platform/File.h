@@ -42,6 +42,9 @@ public:
   void Write(const void* Buffer, std::size_t Count);
   // Reads exactly Count bytes from Position; false on any failure. Throws nothing.
   bool ReadAt(std::uint64_t Position, void* Buffer, std::size_t Count) noexcept;
+  // Hands what was written to the storage device; a full disk or an I/O error that the writes did
+  // not report may show here.
+  void Flush();
   void Close() noexcept;
 
 private:

@@ -1,8 +1,10 @@
 #include "platform/FileContents.h"
 
+#include "platform/FileReplacement.h"
+#include "platform/OsError.h"
+
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace platform {
 
@@ -13,24 +15,39 @@ std::filesystem::path PathOf(const std::string& FileName) {
 } // namespace
 
 std::optional<std::string> ReadFileContents(const std::string& FileName) {
+  try {
+    return ReadExistingFileContents(FileName);
+  } catch (const EOSError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<std::string> ReadExistingFileContents(const std::string& FileName) {
   if (!FileExists(FileName))
     return std::nullopt;
   std::ifstream In(PathOf(FileName), std::ios::binary);
   if (!In)
-    return std::nullopt;
-  std::string Bytes((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+    RaiseOSError(LastOSErrorCode());
+  // Read through the stream, which turns a failed read into its bad state; an iterator over the
+  // buffer would take a failed read for the end of the file.
+  std::string Bytes;
+  char Block[65536];
+  while (In.read(Block, sizeof Block) || In.gcount() > 0)
+    Bytes.append(Block, static_cast<std::size_t>(In.gcount()));
   if (In.bad())
-    return std::nullopt;
+    RaiseOSError(LastOSErrorCode());
   return Bytes;
 }
 
 bool WriteFileContents(const std::string& FileName, const std::string& Bytes) {
-  std::ofstream Out(PathOf(FileName), std::ios::binary | std::ios::trunc);
-  if (!Out)
+  try {
+    TFileReplacement Replacement(FileName);
+    Replacement.File().Write(Bytes.data(), Bytes.size());
+    Replacement.Commit();
+    return true;
+  } catch (const EOSError&) {
     return false;
-  Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-  Out.close();
-  return !Out.fail();
+  }
 }
 
 bool FileExists(const std::string& FileName) {

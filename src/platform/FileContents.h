@@ -9,8 +9,12 @@ namespace platform {
 // The file's bytes; nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadFileContents(const std::string& FileName);
 
-// Replaces the file's content by Bytes, creating the file when needed. False when the file cannot
-// be opened for writing or a write fails.
+// The file's bytes; nothing when no file of that name exists. Raises EOSError when it exists but
+// cannot be read.
+std::optional<std::string> ReadExistingFileContents(const std::string& FileName);
+
+// Replaces the file's content by Bytes in one step (TFileReplacement), creating the file when
+// needed. False when it cannot be written; the file then keeps its old content.
 bool WriteFileContents(const std::string& FileName, const std::string& Bytes);
 
 // True when FileName names an existing file (not a directory), following symbolic links.

@@ -113,6 +113,15 @@ bool TFile::ReadAt(std::uint64_t Position, void* Buffer, std::size_t Count) noex
   return true;
 }
 
+void TFile::Flush() {
+  int R;
+  do
+    R = ::fsync(Fd(FHandle));
+  while (R != 0 && errno == EINTR);
+  if (R != 0)
+    RaiseOSError(errno);
+}
+
 void TFile::Close() noexcept {
   if (FHandle != InvalidHandle) {
     ::close(Fd(FHandle));

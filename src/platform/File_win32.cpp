@@ -112,6 +112,11 @@ bool TFile::ReadAt(std::uint64_t Position, void* Buffer, std::size_t Count) noex
   return true;
 }
 
+void TFile::Flush() {
+  if (!::FlushFileBuffers(H(FHandle)))
+    RaiseOSError(static_cast<int>(::GetLastError()));
+}
+
 void TFile::Close() noexcept {
   if (FHandle != InvalidHandle) {
     ::CloseHandle(H(FHandle));
