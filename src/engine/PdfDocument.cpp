@@ -56,7 +56,7 @@ void TPdfDocument::Close() {
   FCustomLoadData.reset();
   FFileMapping.Close();
   FBuffer.reset();
-  FBytes = {};
+  FBytes = std::vector<std::uint8_t>(); // emptying alone would keep the block
   FFileHandle.Close();
   FFileName.clear();
   FFormModified = false;
