@@ -28,7 +28,7 @@ struct TEngineImportEntry {
   TEngineProc NotSupportedStub; // the not-supported stub of this entry's signature
 };
 
-constexpr int EngineImportCount = 420;
+constexpr int EngineImportCount = 423;
 extern const TEngineImportEntry EngineImportTable[EngineImportCount];
 
 // Loads the engine from DllFileName (empty: the bare library name, found by the system's search)

@@ -320,6 +320,39 @@ def attachment():
     pdf.write("attachment.pdf", "/Root %d 0 R" % catalog)
 
 
+def tagged():
+    """A tagged page: a Document element holding a paragraph (the text "Plan") and a figure (the
+    square). The paragraph has one attribute object of layout values; the figure has two, the
+    second of which holds a value of every kind the engine reads."""
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    tree = pdf.reserve()
+    page = pdf.reserve()
+    root = pdf.reserve()
+    document = pdf.reserve()
+    paragraph = pdf.reserve()
+    figure = pdf.reserve()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>")
+    contents = pdf.add_stream("", b"/P << /MCID 0 >> BDC BT 0 g /F1 12 Tf 1 0 0 1 20 120 Tm "
+                              b"(Plan) Tj ET EMC\n/Figure << /MCID 1 >> BDC " + SQUARE + b"EMC\n")
+    pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 200 300] /Contents %d 0 R "
+            "/Resources << /Font << /F1 %d 0 R >> >> /StructParents 0 >>" % (tree, contents, font))
+    pdf.set(tree, "<< /Type /Pages /Kids [%d 0 R] /Count 1 >>" % page)
+    pdf.set(root, "<< /Type /StructTreeRoot /K [%d 0 R] /ParentTree << /Nums [0 [%d 0 R %d 0 R]] >> "
+            "/ParentTreeNextKey 1 >>" % (document, paragraph, figure))
+    pdf.set(document, "<< /Type /StructElem /S /Document /P %d 0 R /K [%d 0 R %d 0 R] >>"
+            % (root, paragraph, figure))
+    pdf.set(paragraph, "<< /Type /StructElem /S /P /P %d 0 R /Pg %d 0 R /K 0 "
+            "/A << /O /Layout /Placement /Block /SpaceBefore 12.5 >> >>" % (document, page))
+    pdf.set(figure, "<< /Type /StructElem /S /Figure /P %d 0 R /Pg %d 0 R /K 1 /Alt (A square) "
+            "/A [<< /O /Layout /BBox [20 200 80 260] >> "
+            "<< /O /QUOLSA /Checked true /Count 3 /Label (Plan A) /Code <00FF10> >>] >>"
+            % (document, page))
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R /MarkInfo << /Marked true >> "
+            "/StructTreeRoot %d 0 R >>" % (tree, root))
+    pdf.write("tagged.pdf", "/Root %d 0 R" % catalog)
+
+
 def plain_files():
     with open(os.path.join(HERE, "empty.pdf"), "wb"):
         pass
@@ -394,5 +427,6 @@ if __name__ == "__main__":
     portfolio()
     movie()
     attachment()
+    tagged()
     plain_files()
     drawing()

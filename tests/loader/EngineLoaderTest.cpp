@@ -104,8 +104,8 @@ TEST(EngineImportTable, FlagsFollowTheKindsOfEntry) {
     EXPECT_EQ(Entry.Optional, BuildDependent || Embedded) << Entry.Name;
   }
   EXPECT_STREQ(EngineImportTable[0].Name, "FPDF_InitLibrary");
-  EXPECT_STREQ(EngineImportTable[411].Name, "FPDF_InitEmbeddedLibraries");
-  EXPECT_STREQ(EngineImportTable[419].Name, "FPDFPage_GetThumbnailAsBitmap");
+  EXPECT_STREQ(EngineImportTable[414].Name, "FPDF_InitEmbeddedLibraries");
+  EXPECT_STREQ(EngineImportTable[422].Name, "FPDFPage_GetThumbnailAsBitmap");
 }
 
 TEST(EngineLoader, BeforeLoadingEveryCallRaisesNotLoaded) {
