@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds QUOLSA twice (plain, and with AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
-# test in both builds, then cross-builds the Windows executable and runs its tests under Wine
-# (scripts/test-windows.sh). Window tests run under a virtual X server that this script starts.
+# test in both builds, runs every fuzz target for a short fixed time (scripts/fuzz.sh), then
+# cross-builds the Windows executable and runs its tests under Wine (scripts/test-windows.sh).
+# Window tests run under a virtual X server that this script starts.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -38,6 +39,9 @@ else
   echo "test: sanitizer build failed" >&2
   status=1
 fi
+
+echo "=== fuzz ==="
+bash scripts/fuzz.sh 30 || status=1
 
 bash scripts/test-windows.sh || status=1
 
