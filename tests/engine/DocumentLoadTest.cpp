@@ -138,7 +138,7 @@ TEST_F(DocumentLoad, FailedFileLoadsRaiseTheirMessageAndLeaveNothingOpen) {
       EXPECT_EQ(Document.FileName(), "");
       EXPECT_EQ(Document.PageCount(), 0);
       EXPECT_TRUE(Before.Unchanged())
-          << "files " << Before.Files << " -> " << OpenFileCount() << ", mappings "
+          << "files " << Before.Files << " -> " << platform::OpenHandleCount() << ", mappings "
           << Before.Mappings << " -> " << MappingCount(Path);
     }
   }
@@ -148,7 +148,7 @@ TEST_F(DocumentLoad, MissingFileRaisesTheSystemError) {
   TPdfDocument Document;
   Document.LoadFromFile(TestData("one-page.pdf"));
   const std::string Missing = TestData("no-such-file.pdf");
-  const int Files = OpenFileCount();
+  const int Files = platform::OpenHandleCount();
   for (TPdfDocumentLoadOption Option : {dloMemory, dloMMF, dloOnDemand}) {
     try {
       Document.LoadFromFile(Missing, "", Option);
@@ -162,7 +162,7 @@ TEST_F(DocumentLoad, MissingFileRaisesTheSystemError) {
     EXPECT_EQ(Document.FileName(), "");
   }
   // The document that was open before is gone too, with its file.
-  EXPECT_EQ(OpenFileCount(), Files - 1);
+  EXPECT_EQ(platform::OpenHandleCount(), Files - 1);
 }
 
 TEST_F(DocumentLoad, FailedLoadsFromMemoryLeaveTheDocumentClosed) {
@@ -215,7 +215,7 @@ TEST_F(DocumentLoad, EmptyFileByLoadOption) {
     Document.LoadFromFile(Path, "", dloMemory);
     EXPECT_FALSE(Document.Active());
     EXPECT_EQ(Document.FileName(), Path);
-    EXPECT_EQ(OpenFileCount(), Before.Files + 1);
+    EXPECT_EQ(platform::OpenHandleCount(), Before.Files + 1);
     Document.Close();
     EXPECT_TRUE(Before.Unchanged());
     EXPECT_EQ(Document.FileName(), "");

@@ -23,13 +23,6 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& Path) {
   return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
 }
 
-int OpenFileCount() {
-  int Count = 0;
-  for ([[maybe_unused]] const auto& Entry : fs::directory_iterator("/proc/self/fd"))
-    ++Count;
-  return Count;
-}
-
 int MappingCount(const std::string& Path) {
   const std::string Real = fs::weakly_canonical(Path).string();
   std::ifstream Maps("/proc/self/maps");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/PdfEngineCore.h"
+#include "platform/ProcessResources.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +27,16 @@ protected:
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& Path);
 
-// Entries of /proc/self/fd.
-int OpenFileCount();
 // Lines of /proc/self/maps that map the file Path.
 int MappingCount(const std::string& Path);
 
 // What a failed or finished load may leave behind: no open file, no mapping of the file.
 struct TProcessFiles {
   explicit TProcessFiles(const std::string& Path)
-      : Path(Path), Files(OpenFileCount()), Mappings(MappingCount(Path)) {}
-  bool Unchanged() const { return OpenFileCount() == Files && MappingCount(Path) == Mappings; }
+      : Path(Path), Files(platform::OpenHandleCount()), Mappings(MappingCount(Path)) {}
+  bool Unchanged() const {
+    return platform::OpenHandleCount() == Files && MappingCount(Path) == Mappings;
+  }
   std::string Path;
   int Files;
   int Mappings;
