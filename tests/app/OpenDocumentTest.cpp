@@ -1,0 +1,2 @@
+// Opening documents in the main window.
+#include "WxTestEnvironment.h"

@@ -1,0 +1,26 @@
+// What the X server shows: pixels read back from the screen, as a user sees them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class wxWindow;
+
+struct TScreenShot {
+  int Left = 0, Top = 0, Width = 0, Height = 0; // the area, in the coordinates it was taken in
+  std::vector<std::uint32_t> Pixels;            // 0xRRGGBB, rows top-down
+
+  // The pixel at (X, Y) of those coordinates; 0xFF000000 outside the area.
+  std::uint32_t At(int X, int Y) const;
+  // Writes the picture as a PNG-convertible PPM file, for looking at a failure.
+  void Save(const std::string& FileName) const;
+};
+
+// The screen's pixels in a rectangle of screen coordinates, once the toolkit has painted.
+TScreenShot CaptureScreen(int Left, int Top, int Width, int Height);
+// A window's client area, with (0, 0) at the client area's top-left corner.
+TScreenShot CaptureClient(wxWindow* Window);
+
+// "#rrggbb" for messages.
+std::string ColourText(std::uint32_t Pixel);

@@ -1,0 +1,2 @@
+// The view commands through real input.
+#include "WxTestEnvironment.h"
