@@ -4,7 +4,11 @@
 
 // One notch of the mouse wheel at the pointer: toward the user (scrolling down) or away from them.
 void SendWheelNotch(bool TowardUser);
-// Presses or releases a key by its X key symbol (for example XK_Control_L).
+// X key symbols of the modifier keys (the X headers' names clash with the program's controls).
+constexpr unsigned long KeyShift = 0xFFE1;   // XK_Shift_L
+constexpr unsigned long KeyControl = 0xFFE3; // XK_Control_L
+
+// Presses or releases a key by its X key symbol.
 void SendKey(unsigned long KeySym, bool Down);
 // Moves the pointer to a screen position.
 void SendPointerMove(int ScreenX, int ScreenY);

@@ -69,3 +69,24 @@ std::string ColourText(std::uint32_t Pixel) {
   std::snprintf(Text, sizeof Text, "#%06x", Pixel & 0xFFFFFF);
   return Text;
 }
+
+TScreenPoint ShownPopupOrigin() {
+  Display* D = XOpenDisplay(nullptr);
+  if (!D)
+    throw std::runtime_error("no X display");
+  TScreenPoint Result;
+  Window Root = DefaultRootWindow(D), Parent = 0, *Children = nullptr;
+  unsigned Count = 0;
+  if (XQueryTree(D, Root, &Root, &Parent, &Children, &Count)) {
+    // Children come bottom to top: the last shown pop-up is the topmost one.
+    for (unsigned I = 0; I < Count; ++I) {
+      XWindowAttributes A;
+      if (XGetWindowAttributes(D, Children[I], &A) && A.map_state == IsViewable &&
+          A.override_redirect)
+        Result = {A.x, A.y};
+    }
+    XFree(Children);
+  }
+  XCloseDisplay(D);
+  return Result;
+}

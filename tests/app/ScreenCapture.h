@@ -22,5 +22,12 @@ TScreenShot CaptureScreen(int Left, int Top, int Width, int Height);
 // A window's client area, with (0, 0) at the client area's top-left corner.
 TScreenShot CaptureClient(wxWindow* Window);
 
+// The screen position of the topmost shown pop-up window (a menu, for example); (0, 0) when none
+// is shown.
+struct TScreenPoint {
+  int X = 0, Y = 0;
+};
+TScreenPoint ShownPopupOrigin();
+
 // "#rrggbb" for messages.
 std::string ColourText(std::uint32_t Pixel);

@@ -2,9 +2,9 @@
 
 #include "app/QuolsaApp.h"
 #include "platform/DarkStyle.h"
-#include "platform/ScrollBarStyle.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FilePath.h"
+#include "platform/ScrollBarStyle.h"
 
 #include <filesystem>
 #include <wx/stopwatch.h>

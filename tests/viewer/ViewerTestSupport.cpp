@@ -8,10 +8,6 @@
 #include <unistd.h>
 #include <wx/frame.h>
 
-std::string Fixture(const std::string& Name) {
-  return std::string(QUOLSA_TEST_DATA) + "/" + Name;
-}
-
 long ResidentBytes() {
   std::ifstream Statm("/proc/self/statm");
   long Size = 0, Resident = 0;

@@ -4,14 +4,12 @@
 #include "viewer/PdfViewCtrl.h"
 
 #include "ScreenCapture.h"
+#include "TestDocuments.h"
 #include "WxTestEnvironment.h"
 
 #include <string>
 
 class wxFrame;
-
-// The path of a committed fixture file.
-std::string Fixture(const std::string& Name);
 
 // Resident memory of the test process, in bytes.
 long ResidentBytes();
