@@ -1,14 +1,11 @@
 #include "ScreenCapture.h"
 
-#include "WxTestEnvironment.h"
-
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
-#include <wx/window.h>
 
 std::uint32_t TScreenShot::At(int X, int Y) const {
   X -= Left;
@@ -28,8 +25,6 @@ void TScreenShot::Save(const std::string& FileName) const {
 }
 
 TScreenShot CaptureScreen(int Left, int Top, int Width, int Height) {
-  // Let the toolkit finish painting and hand its drawing to the server first.
-  PumpEvents(30);
   Display* D = XOpenDisplay(nullptr);
   if (!D)
     throw std::runtime_error("no X display");
@@ -51,16 +46,6 @@ TScreenShot CaptureScreen(int Left, int Top, int Width, int Height) {
   XCloseDisplay(D);
   if (Shot.Pixels.empty())
     throw std::runtime_error("the screen could not be read");
-  return Shot;
-}
-
-TScreenShot CaptureClient(wxWindow* Window) {
-  Window->Update();
-  const wxPoint Origin = Window->ClientToScreen(wxPoint(0, 0));
-  const wxSize Size = Window->GetClientSize();
-  TScreenShot Shot = CaptureScreen(Origin.x, Origin.y, Size.x, Size.y);
-  Shot.Left = 0;
-  Shot.Top = 0;
   return Shot;
 }
 

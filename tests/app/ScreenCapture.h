@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-class wxWindow;
-
 struct TScreenShot {
   int Left = 0, Top = 0, Width = 0, Height = 0; // the area, in the coordinates it was taken in
   std::vector<std::uint32_t> Pixels;            // 0xRRGGBB, rows top-down
@@ -17,10 +15,8 @@ struct TScreenShot {
   void Save(const std::string& FileName) const;
 };
 
-// The screen's pixels in a rectangle of screen coordinates, once the toolkit has painted.
+// The screen's pixels in a rectangle of screen coordinates, as the server has them now.
 TScreenShot CaptureScreen(int Left, int Top, int Width, int Height);
-// A window's client area, with (0, 0) at the client area's top-left corner.
-TScreenShot CaptureClient(wxWindow* Window);
 
 // The screen position of the topmost shown pop-up window (a menu, for example); (0, 0) when none
 // is shown.
