@@ -2,6 +2,7 @@
 
 #include "app/ErrorDisplay.h"
 #include "app/FontChoice.h"
+#include "app/ProgramButton.h"
 #include "app/Settings.h"
 #include "app/ViewCommands.h"
 #include "app/WxText.h"
@@ -17,12 +18,12 @@
 #include <wx/display.h>
 #include <wx/eventfilter.h>
 #include <wx/fontenum.h>
+#include <wx/generic/statusbr.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -79,9 +80,9 @@ struct TBounds {
 };
 
 wxButton* MakeButton(wxWindow* Parent, const char* Caption, TBounds B, bool TabStop) {
-  auto* Button =
-      new wxButton(Parent, wxID_ANY, ToWx(Caption), Parent->FromDIP(wxPoint(B.Left, B.Top)),
-                   Parent->FromDIP(wxSize(B.Width, B.Height)));
+  wxButton* Button =
+      NewProgramButton(Parent, ToWx(Caption), Parent->FromDIP(wxPoint(B.Left, B.Top)),
+                       Parent->FromDIP(wxSize(B.Width, B.Height)));
   Button->SetFont(ProgramFont(11));
   if (!TabStop)
     Button->DisableFocusFromKeyboard();
@@ -188,7 +189,9 @@ void TForm68::CreateControls() {
   Label1 = new wxStaticText(Panel1, wxID_ANY, "Label1", FromDIP(wxPoint(55, 53)));
   Label1->SetFont(ProgramFont(13));
 
-  StatusBar1 = new wxStatusBar(Panel2, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
+  // The toolkit's own drawing of a status bar, on every system: it takes the window's colours.
+  StatusBar1 =
+      new wxStatusBarGeneric(Panel2, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
   StatusBar1->SetFieldsCount(1);
 
   Panel1->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel1(); });

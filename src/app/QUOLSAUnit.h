@@ -15,7 +15,7 @@ class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class wxStaticText;
-class wxStatusBar;
+class wxStatusBarGeneric;
 class wxTextCtrl;
 
 class TForm68 : public wxFrame {
@@ -46,7 +46,7 @@ public:
   wxButton* Button8;
   wxButton* Button7;
   wxPanel* Panel2; // holds the viewer and the status bar
-  wxStatusBar* StatusBar1;
+  wxStatusBarGeneric* StatusBar1;
   // Created by FormCreate in Panel2, which owns it; null when the engine could not be loaded.
   TPdfControl* Viewer = nullptr;
 

@@ -748,12 +748,19 @@ void TPdfControl::CollectHighlights() {
   RepaintChangedPageRects(Old, FHighlightTextRects);
 }
 
+// The table is built when it is first asked for: a page turn in a window that never looks for links
+// does not pay for the page's text.
 void TPdfControl::CollectWebLinks() {
   FWebLinksRects.clear();
+  FWebLinksCollected = false;
+}
+
+const std::vector<TPdfControlPdfRectArray>& TPdfControl::WebLinksRects() {
+  if (FWebLinksCollected)
+    return FWebLinksRects;
+  FWebLinksCollected = true;
   TPdfPage* Page = ShownPage();
-  if (!Page)
-    return;
-  const int Links = Page->GetWebLinkCount();
+  const int Links = Page ? Page->GetWebLinkCount() : 0;
   for (int Link = 0; Link < Links; ++Link) {
     TPdfControlPdfRectArray Rects;
     const int Count = Page->GetWebLinkRectCount(Link);
@@ -761,6 +768,7 @@ void TPdfControl::CollectWebLinks() {
       Rects.push_back(Page->GetWebLinkRect(Link, I));
     FWebLinksRects.push_back(std::move(Rects));
   }
+  return FWebLinksRects;
 }
 
 // Form events -------------------------------------------------------------------------------------

@@ -185,7 +185,10 @@ private:
   void RepaintChangedPageRects(const TPdfControlPdfRectArray& Old,
                                const TPdfControlPdfRectArray& New);
   void CollectHighlights();
+  // Forgets the link table of the page left; WebLinksRects builds the new page's on first use.
   void CollectWebLinks();
+  // The rectangles of each web link of the current page, in the page's link order.
+  const std::vector<TPdfControlPdfRectArray>& WebLinksRects();
   TPdfControlRectArray MapPageRectsToClient(TPdfPage& Page, const TPdfControlPdfRectArray& Rects);
 
   // The document's form events.
@@ -220,6 +223,7 @@ private:
   TPoint FMouseDownPt;
   bool FCheckForTrippleClick = false;
   std::vector<TPdfControlPdfRectArray> FWebLinksRects;
+  bool FWebLinksCollected = false;
   TPdfPageRenderOptions FDrawOptions;
   TPdfControlScaleMode FScaleMode = smFitAuto;
   int FZoomPercentage = 100;

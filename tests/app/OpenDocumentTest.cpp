@@ -10,7 +10,7 @@
 #include <wx/button.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
+#include <wx/generic/statusbr.h>
 #include <wx/textctrl.h>
 
 namespace {
