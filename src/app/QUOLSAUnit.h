@@ -10,12 +10,12 @@
 #include <string>
 
 class TPdfControl;
+class TStatusLine;
 class wxButton;
 class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class wxStaticText;
-class wxStatusBarGeneric;
 class wxTextCtrl;
 
 class TForm68 : public wxFrame {
@@ -46,7 +46,7 @@ public:
   wxButton* Button8;
   wxButton* Button7;
   wxPanel* Panel2; // holds the viewer and the status bar
-  wxStatusBarGeneric* StatusBar1;
+  TStatusLine* StatusBar1;
   // Created by FormCreate in Panel2, which owns it; null when the engine could not be loaded.
   TPdfControl* Viewer = nullptr;
 
