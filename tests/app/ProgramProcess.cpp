@@ -21,7 +21,9 @@ namespace {
 constexpr auto PollInterval = std::chrono::milliseconds(2);
 
 // Windows of other programs come and go while they are looked at; such a request just fails.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+int IgnoreXError(Display*, XErrorEvent*) {
+  return 0;
+}
 
 // One property of a window as bytes; empty when it is missing.
 std::string Property(Display* D, Window W, const char* Name, Atom Type, long Length) {
@@ -67,10 +69,24 @@ void TProgramProcess::Install(const std::string& Dir, bool WithEngine) {
   }
 }
 
-void TProgramProcess::Launch(const std::string& Executable) {
-  char* Argv[] = {const_cast<char*>("quolsa"), nullptr};
-  if (::posix_spawn(&FPid, Executable.c_str(), nullptr, nullptr, Argv, environ) != 0)
+void TProgramProcess::Launch(const std::string& Executable,
+                             const std::vector<std::string>& Arguments) {
+  std::vector<char*> Argv{const_cast<char*>(Executable.c_str())};
+  for (const std::string& Argument : Arguments)
+    Argv.push_back(const_cast<char*>(Argument.c_str()));
+  Argv.push_back(nullptr);
+  if (::posix_spawn(&FPid, Executable.c_str(), nullptr, nullptr, Argv.data(), environ) != 0)
     throw std::runtime_error("cannot start " + Executable);
+}
+
+TProgramProcess::TArea TProgramProcess::ScreenArea(TWindowId W) {
+  XWindowAttributes A;
+  Window Child;
+  int X = 0, Y = 0;
+  if (!XGetWindowAttributes(FDisplay, W, &A) ||
+      !XTranslateCoordinates(FDisplay, W, DefaultRootWindow(FDisplay), 0, 0, &X, &Y, &Child))
+    return {};
+  return {X, Y, A.width, A.height};
 }
 
 std::optional<TProgramProcess::TWindowId>

@@ -1,0 +1,320 @@
+#include "viewer/PdfViewCtrl.h"
+
+#include "viewer/ClientRect.h"
+#include "viewer/OffscreenSurface.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int MinZoom = 1;
+constexpr int MaxZoom = 10000;
+
+} // namespace
+
+TPdfControl::TPdfControl(wxWindow* Parent) : FDocument(std::make_unique<TPdfDocument>()) {
+  // The control paints every pixel itself; the toolkit erases nothing.
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  Create(Parent, wxID_ANY, wxDefaultPosition, wxSize(130, 180),
+         wxHSCROLL | wxVSCROLL | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE);
+  SetScrollbar(wxHORIZONTAL, 0, 0, 0);
+  SetScrollbar(wxVERTICAL, 0, 0, 0);
+
+  FDocument->SetOnFormInvalidate(
+      [this](TPdfDocument* D, TPdfPage* P, const TPdfRect& R) { HandleFormInvalidate(D, P, R); });
+  FDocument->SetOnFormOutputSelectedRect([this](TPdfDocument* D, TPdfPage* P, const TPdfRect& R) {
+    HandleFormOutputSelectedRect(D, P, R);
+  });
+  FDocument->SetOnFormGetCurrentPage(
+      [this](TPdfDocument* D, TPdfPage*& P) { HandleFormGetCurrentPage(D, P); });
+  FDocument->SetOnFormFieldFocus([this](TPdfDocument* D, const char16_t* V, int L, bool F) {
+    HandleFormFieldFocus(D, V, L, F);
+  });
+
+  Bind(wxEVT_PAINT, &TPdfControl::HandlePaint, this);
+  Bind(wxEVT_SIZE, &TPdfControl::HandleSize, this);
+  Bind(wxEVT_MOUSEWHEEL, &TPdfControl::HandleMouseWheel, this);
+  Bind(wxEVT_SCROLLWIN_TOP, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_BOTTOM, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_LINEUP, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_LINEDOWN, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_PAGEUP, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_PAGEDOWN, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_THUMBTRACK, &TPdfControl::HandleScroll, this);
+  Bind(wxEVT_SCROLLWIN_THUMBRELEASE, &TPdfControl::HandleScroll, this);
+}
+
+TPdfControl::~TPdfControl() {
+  FPageBitmap.reset();
+  // The document closes its pages; their form events must not reach a control being destroyed.
+  FDocument->SetOnFormInvalidate(nullptr);
+  FDocument->SetOnFormOutputSelectedRect(nullptr);
+  FDocument->SetOnFormGetCurrentPage(nullptr);
+  FDocument->SetOnFormFieldFocus(nullptr);
+  FDocument.reset();
+}
+
+// Loading ---------------------------------------------------------------------------------------
+
+template <typename TLoad> void TPdfControl::LoadWith(TLoad&& Load) {
+  try {
+    Load();
+  } catch (...) {
+    try {
+      CompleteLoad();
+    } catch (...) {
+      // The load's own error is the one the caller hears of.
+    }
+    throw;
+  }
+  CompleteLoad();
+}
+
+void TPdfControl::LoadFromFile(const std::string& AFileName, const std::string& APassword,
+                               TPdfDocumentLoadOption ALoadOption) {
+  LoadWith([&] { FDocument->LoadFromFile(AFileName, APassword, ALoadOption); });
+}
+
+void TPdfControl::LoadFromStream(TPdfStream& AStream, const std::string& APassword) {
+  LoadWith([&] { FDocument->LoadFromStream(AStream, APassword); });
+}
+
+void TPdfControl::LoadFromActiveStream(TPdfStream* Stream, const std::string& APassword) {
+  LoadWith([&] { FDocument->LoadFromActiveStream(Stream, APassword); });
+}
+
+void TPdfControl::LoadFromBytes(std::vector<std::uint8_t> ABytes, const std::string& APassword) {
+  LoadWith([&] { FDocument->LoadFromBytes(std::move(ABytes), APassword); });
+}
+
+void TPdfControl::LoadFromBytes(std::vector<std::uint8_t> ABytes, std::int64_t AIndex,
+                                std::int64_t ACount, const std::string& APassword) {
+  LoadWith([&] { FDocument->LoadFromBytes(std::move(ABytes), AIndex, ACount, APassword); });
+}
+
+void TPdfControl::LoadFromActiveBuffer(const void* Buffer, std::int64_t Size,
+                                       const std::string& APassword) {
+  LoadWith([&] { FDocument->LoadFromActiveBuffer(Buffer, Size, APassword); });
+}
+
+void TPdfControl::LoadFromCustom(TPdfDocumentCustomReadProc ReadFunc, std::uint32_t ASize,
+                                 void* AParam, const std::string& APassword) {
+  LoadWith([&] { FDocument->LoadFromCustom(ReadFunc, ASize, AParam, APassword); });
+}
+
+void TPdfControl::CompleteLoad() {
+  FPageIndex = 0;
+  RefreshPageState(false);
+}
+
+void TPdfControl::Close() {
+  FDocument->Close();
+  FPageIndex = 0;
+  FFormFieldFocused = false;
+  RefreshPageState(true);
+}
+
+// Pages -----------------------------------------------------------------------------------------
+
+bool TPdfControl::HasValidPage() const {
+  return FDocument->Active() && FPageIndex < FDocument->PageCount();
+}
+
+TPdfPage* TPdfControl::CurrentPage() {
+  return HasValidPage() ? FDocument->Pages(FPageIndex) : nullptr;
+}
+
+TPdfPage* TPdfControl::ShownPage() {
+  try {
+    return CurrentPage();
+  } catch (const std::exception&) {
+    return nullptr; // a page the engine cannot load shows as background
+  }
+}
+
+bool TPdfControl::GotoNextPage(bool ScrollTransition) {
+  const bool Possible = FPageIndex < PageCount() - 1;
+  if (Possible)
+    MoveToPage(FPageIndex + 1, ScrollTransition, false);
+  return Possible;
+}
+
+bool TPdfControl::GotoPrevPage(bool ScrollTransition) {
+  const bool Possible = FPageIndex > 0;
+  if (Possible)
+    MoveToPage(FPageIndex - 1, ScrollTransition, false);
+  return Possible;
+}
+
+void TPdfControl::SetPageIndex(int Value) {
+  MoveToPage(Value, false, false);
+}
+
+bool TPdfControl::MoveToPage(int Value, bool ScrollTransition, bool ReverseTransition) {
+  const int Count = PageCount();
+  if (Value >= Count)
+    Value = Count - 1;
+  if (Value < 0)
+    Value = 0;
+  if (Value == FPageIndex)
+    return false;
+  ClearSelection();
+  if (FPageIndex >= 0 && FPageIndex < Count && FDocument->IsPageLoaded(FPageIndex))
+    FDocument->Pages(FPageIndex)->Close();
+  const int Old = FPageIndex;
+  FPageIndex = Value;
+  if (!ScrollTransition) {
+    FVertBar.SetPosition(0);
+    FHorzBar.SetPosition(0);
+  } else {
+    const bool Forward = (Value > Old) != ReverseTransition;
+    const int Target = Forward ? 0 : FVertBar.Maximum();
+    if (Target != FVertBar.Position())
+      FVertBar.SetPosition(Target);
+  }
+  ShowScrollBar(wxVERTICAL);
+  ShowScrollBar(wxHORIZONTAL);
+  RefreshPageState(false);
+  return true;
+}
+
+void TPdfControl::RefreshPageState(bool Silent) {
+  FSelStartCharIndex = 0;
+  FSelStopCharIndex = 0;
+  FSelectionActive = false;
+  CollectHighlights();
+  CollectWebLinks();
+  RelayoutAndRepaint();
+  if (!Silent)
+    RaisePageChange();
+  // A page the engine cannot load is reported once, when it becomes the current page.
+  if (HasValidPage())
+    CurrentPage();
+}
+
+void TPdfControl::RelayoutAndRepaint() {
+  FRenderedPageIndex = -1;
+  ComputeLayout();
+  Refresh(false);
+}
+
+void TPdfControl::RepaintPageArea() {
+  FRenderedPageIndex = -1;
+  const TRect R = GetPageRect();
+  RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
+}
+
+void TPdfControl::RaiseWebLinkClick(const std::string& Url) {
+  if (FOnWebLinkClick)
+    FOnWebLinkClick(*this, Url);
+}
+
+void TPdfControl::RaisePageChange() {
+  if (FOnPageChange)
+    FOnPageChange(*this);
+}
+
+// Properties --------------------------------------------------------------------------------------
+
+void TPdfControl::SetScaleMode(TPdfControlScaleMode Value) {
+  if (Value == FScaleMode)
+    return;
+  FScaleMode = Value;
+  RelayoutAndRepaint();
+}
+
+void TPdfControl::SetZoomPercentage(int Value) {
+  Value = std::clamp(Value, MinZoom, MaxZoom);
+  if (Value == FZoomPercentage)
+    return;
+  FZoomPercentage = Value;
+  RelayoutAndRepaint();
+}
+
+void TPdfControl::SetRotation(TPdfPageRotation Value) {
+  if (Value == FRotation)
+    return;
+  FRotation = Value;
+  RelayoutAndRepaint();
+}
+
+void TPdfControl::SetPageColor(TColor Value) {
+  if (Value == FPageColor)
+    return;
+  FPageColor = Value;
+  RepaintPageArea();
+}
+
+void TPdfControl::SetDrawOptions(TPdfPageRenderOptions Value) {
+  if (Value == FDrawOptions)
+    return;
+  FDrawOptions = Value;
+  RepaintPageArea();
+}
+
+void TPdfControl::SetPageBorderColor(TColor Value) {
+  if (Value == FPageBorderColor)
+    return;
+  FPageBorderColor = Value;
+  RepaintPageArea();
+}
+
+void TPdfControl::SetPageShadowColor(TColor Value) {
+  if (Value == FPageShadowColor)
+    return;
+  FPageShadowColor = Value;
+  RepaintPageArea();
+}
+
+void TPdfControl::SetPageShadowSize(int Value) {
+  if (Value == FPageShadowSize)
+    return;
+  FPageShadowSize = Value;
+  RepaintPageArea();
+}
+
+void TPdfControl::SetPageShadowPadding(int Value) {
+  if (Value == FPageShadowPadding)
+    return;
+  FPageShadowPadding = Value;
+  RepaintPageArea();
+}
+
+void TPdfControl::SetColor(TColor Value) {
+  if (Value == FColor)
+    return;
+  FColor = Value;
+  if (FPageColor == clDefault)
+    RelayoutAndRepaint();
+  else
+    Refresh(false);
+}
+
+TColor TPdfControl::EffectivePageColor() const {
+  return FPageColor == clDefault ? FColor : FPageColor;
+}
+
+// Form events -------------------------------------------------------------------------------------
+
+void TPdfControl::HandleFormInvalidate(TPdfDocument*, TPdfPage* Page, const TPdfRect& PageRect) {
+  FRenderedPageIndex = -1;
+  FFormOutputSelectedRects.clear();
+  if (Page) {
+    const TRect R = NormalizedRect(MapPageRectToClient(*Page, PageRect));
+    RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
+  }
+}
+
+void TPdfControl::HandleFormOutputSelectedRect(TPdfDocument*, TPdfPage*, const TPdfRect& PageRect) {
+  FFormOutputSelectedRects.push_back(PageRect);
+}
+
+void TPdfControl::HandleFormGetCurrentPage(TPdfDocument*, TPdfPage*& Page) {
+  Page = ShownPage();
+}
+
+void TPdfControl::HandleFormFieldFocus(TPdfDocument*, const char16_t*, int, bool FieldFocused) {
+  ClearSelection();
+  FFormFieldFocused = FieldFocused;
+}
