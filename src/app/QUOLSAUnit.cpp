@@ -4,6 +4,10 @@
 #include "app/FontChoice.h"
 #include "app/Settings.h"
 #include "app/WxText.h"
+#include "cad/CadCommands.h"
+#include "cad/MessageFilter.h"
+#include "cad/TaregetCADUnit.h"
+#include "cad/TargetList.h"
 #include "cad/TargetProgID.h"
 #include "engine/PdfEngineInit.h"
 #include "platform/DynamicLibrary.h"
@@ -290,8 +294,19 @@ void TForm68::CreateViewer() {
   EnsureEngine();
 }
 
-// The caption names the current target from the target list; comes with the target list.
-void TForm68::SetCaptionFromTargetList() {}
+// The caption names the current target when the target list has a line for it.
+void TForm68::SetCaptionFromTargetList() {
+  std::optional<TTargetListText> List;
+  try {
+    List = ReadTargetListFile(TargetListFilePath(platform::ExtractFileDir(FExecutablePath)));
+  } catch (const EFOpenError&) {
+    ShowCurrentException(); // start-up goes on with the design caption
+  }
+  if (!List)
+    return;
+  if (const std::optional<std::string> Name = CaptionNameOf(List->Lines, TargetProgID))
+    SetTitle(ToWx(TargetCaption(ApplicationTitle, *Name)));
+}
 
 // Comes with the viewer.
 void TForm68::ReopenLastDocument() {}
@@ -302,10 +317,27 @@ void TForm68::ShowEmptyState() {
   Edit2->ChangeValue(wxString());
 }
 
-// Come with dropped files and the CAD connection.
+// Comes with dropped files.
 void TForm68::RegisterDroppedFiles() {}
-void TForm68::CreateMessageFilter() {}
-void TForm68::RevokeMessageFilter() {}
+
+void TForm68::CreateMessageFilter() {
+  FMessageFilter = std::make_unique<TMessageFilter>();
+  FMessageFilter->RegisterFilter();
+}
+
+void TForm68::RevokeMessageFilter() {
+  if (FMessageFilter)
+    FMessageFilter->RevokeFilter();
+}
+
+// No viewer shows a page yet: the first one counts as shown.
+int TForm68::ShownPageNumber() const {
+  return 1;
+}
+
+std::string TForm68::LispFile() const {
+  return LispFilePath(platform::ExtractFileDir(FExecutablePath));
+}
 
 void TForm68::Button1Click(wxCommandEvent&) {}
 void TForm68::Button2Click(wxCommandEvent&) {}
@@ -315,14 +347,39 @@ void TForm68::Button5Click(wxCommandEvent&) {}
 void TForm68::Button6Click(wxCommandEvent&) {}
 void TForm68::Button7Click(wxCommandEvent&) {}
 void TForm68::Button8Click(wxCommandEvent&) {}
-void TForm68::Button11Click(wxCommandEvent&) {}
-void TForm68::Button12Click(wxCommandEvent&) {}
-void TForm68::Button13Click(wxCommandEvent&) {}
+
+void TForm68::Button11Click(wxCommandEvent&) {
+  ImportPdf({FromWx(Edit1->GetValue()), ShownPageNumber(), FromWx(Edit3->GetValue()), LispFile()});
+}
+
+// The dialog's OK applies the choice itself.
+void TForm68::Button12Click(wxCommandEvent&) {
+  if (TargetCADForm)
+    TargetCADForm->ShowModal();
+}
+
+void TForm68::Button13Click(wxCommandEvent&) {
+  RunCleanUpCommand(QuolsaCommandName, LispFile());
+}
+
 void TForm68::Button14Click(wxCommandEvent&) {}
 void TForm68::Edit2KeyPress(wxKeyEvent& Event) {
   Event.Skip();
 }
-void TForm68::pdfLINEClick(wxCommandEvent&) {}
+
+// The command items tell themselves apart by the clicked item itself.
+void TForm68::pdfLINEClick(wxCommandEvent& Event) {
+  const wxMenuItem* Clicked = PopupMenu1->FindItem(Event.GetId());
+  const std::pair<const wxMenuItem*, const char*> Commands[] = {
+      {pdfLINE, PdfLineCommandName}, {lnAlp, LineAlignCommandName},   {crCut, CircleCutCommandName},
+      {oneLine, OneLineCommandName}, {txlines, TextLinesCommandName}, {quoLSA, QuolsaCommandName}};
+  for (const auto& [Item, Name] : Commands)
+    if (Item == Clicked) {
+      RunCleanUpCommand(Name, LispFile());
+      return;
+    }
+}
+
 void TForm68::FormMouseWheelDown(wxMouseEvent& Event) {
   Event.Skip();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class TMessageFilter;
 class wxButton;
 class wxMenu;
 class wxMenuItem;
@@ -26,6 +27,8 @@ public:
 
   const std::string& SettingsFileName() const { return FSettingsFileName; }
   const std::string& EngineDirectory() const { return ::EngineDirectory(); }
+  // The page the import hands to the CAD: the shown page, counted from 1.
+  int ShownPageNumber() const;
 
   wxPanel* Panel1;
   wxTextCtrl* Edit1; // full path of the shown document
@@ -99,10 +102,13 @@ private:
 
   void FormClose(wxCloseEvent& Event);
   void RunFormDestroy();
+  // "quolsa.lsp" beside the executable.
+  std::string LispFile() const;
 
   std::string FSettingsFileName;
   std::string FExecutablePath;
   bool FDestroyDone = false;
+  std::unique_ptr<TMessageFilter> FMessageFilter; // from FormCreate step 9 to FormDestroy
 };
 
 // The main window, while it exists.
