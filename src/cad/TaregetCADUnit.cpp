@@ -93,7 +93,21 @@ void TTargetCADForm::CreateControls(const wxFont& Font) {
   SpeedButton3 =
       new TSpeedButton(GroupBox1, wxString::FromUTF8("変更"), At(220, 77), Sized(71, 22));
 
-  ListBox1->Bind(wxEVT_LISTBOX, &TTargetCADForm::ListBox1Click, this);
+  ListBox1->Bind(wxEVT_LISTBOX, &TTargetCADForm::ListBoxSelected, this);
+  const auto Pressed = [this](wxEvent& Event) {
+    FUserAtList = true;
+    Event.Skip();
+  };
+  // Selections made while the button or key goes up still count.
+  const auto Released = [this](wxEvent& Event) {
+    CallAfter([this] { FUserAtList = false; });
+    Event.Skip();
+  };
+  ListBox1->Bind(wxEVT_LEFT_DOWN, Pressed);
+  ListBox1->Bind(wxEVT_LEFT_DCLICK, Pressed);
+  ListBox1->Bind(wxEVT_KEY_DOWN, Pressed);
+  ListBox1->Bind(wxEVT_LEFT_UP, Released);
+  ListBox1->Bind(wxEVT_KEY_UP, Released);
   SpeedButton1->Bind(wxEVT_BUTTON, &TTargetCADForm::SpeedButton1Click, this);
   SpeedButton2->Bind(wxEVT_BUTTON, &TTargetCADForm::SpeedButton2Click, this);
   SpeedButton3->Bind(wxEVT_BUTTON, &TTargetCADForm::SpeedButton3Click, this);
@@ -117,6 +131,13 @@ void TTargetCADForm::FormShow() {
   ShowLines();
   if (FModel.ItemIndex() >= 0)
     ShowSelection();
+}
+
+void TTargetCADForm::ListBoxSelected(wxCommandEvent& Event) {
+  if (FUserAtList)
+    ListBox1Click(Event);
+  else
+    ListBox1->SetSelection(FModel.ItemIndex()); // back to the user's choice, -1 for none
 }
 
 void TTargetCADForm::ListBox1Click(wxCommandEvent&) {
@@ -168,8 +189,7 @@ void TTargetCADForm::ShowLines() {
   for (const std::string& Line : FModel.Lines())
     Items.Add(wxString::FromUTF8(Line));
   ListBox1->Set(Items);
-  if (FModel.ItemIndex() >= 0)
-    ListBox1->SetSelection(FModel.ItemIndex());
+  ListBox1->SetSelection(FModel.ItemIndex());
 }
 
 void TTargetCADForm::ShowSelection() {

@@ -50,12 +50,17 @@ public:
 
 private:
   void CreateControls(const wxFont& Font);
+  // Passes a change of the list's selection to ListBox1Click when the user made it.
+  void ListBoxSelected(wxCommandEvent& Event);
   // The list box from the model's lines and selection; the fields from the selected line.
   void ShowLines();
   void ShowSelection();
   std::string FieldsLine() const;
 
   TTargetListModel FModel;
+  // The user is pressing a mouse button or a key on the list. A list control may select its first
+  // line by itself when it takes the focus; only the user's selections count.
+  bool FUserAtList = false;
 };
 
 // The target dialog, while it exists.

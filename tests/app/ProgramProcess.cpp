@@ -21,7 +21,9 @@ namespace {
 constexpr auto PollInterval = std::chrono::milliseconds(2);
 
 // Windows of other programs come and go while they are looked at; such a request just fails.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+int IgnoreXError(Display*, XErrorEvent*) {
+  return 0;
+}
 
 // One property of a window as bytes; empty when it is missing.
 std::string Property(Display* D, Window W, const char* Name, Atom Type, long Length) {
