@@ -2,6 +2,7 @@
 // search, and saving in one step.
 #include "cad/TargetList.h"
 #include "TempDir.h"
+#include "cad/TargetProgID.h"
 #include "platform/FileContents.h"
 #include "platform/TextEncoding.h"
 
@@ -108,6 +109,17 @@ TEST(TargetList, CaptionNameIsWhatStandsBeforeTheTabFollowedByTheProgID) {
   for (const TCase& Case : Cases)
     EXPECT_EQ(CaptionNameOf(Case.File, Case.ProgID), Case.Caption) << Case.Name;
   EXPECT_EQ(TargetCaption("QUOLSA Ver.0.92", "BricsCAD"), "QUOLSA Ver.0.92 [ BricsCAD ]");
+}
+
+TEST(TargetList, ThePackagedListNamesTheDefaultTarget) {
+  const std::optional<std::string> Bytes = platform::ReadFileContents(
+      QUOLSA_TEST_DATA "/../../packaging/windows/TargetCAD_APIVersion.txt");
+  if (!Bytes)
+    GTEST_SKIP() << "the sources are not reachable from here";
+  const TTargetListText List = ParseTargetList(*Bytes);
+  ASSERT_FALSE(List.Lines.empty());
+  EXPECT_EQ(SplitTargetLine(List.Lines.front()).ProgID, DefaultTargetProgID);
+  EXPECT_EQ(CaptionNameOf(List.Lines, DefaultTargetProgID), "BricsCAD");
 }
 
 class TargetListFile : public ::testing::Test {
