@@ -1,8 +1,12 @@
-# quolsa_layer(NAME [DEPS ...]): one static library per folder of src/. Files ending in _posix.cpp or
-# _win32.cpp hold one operating system's side of a seam; only the build's own system's are compiled.
+# quolsa_layer(NAME [EXCLUDE files...] [DEPS ...]): one static library per folder of src/. Files
+# ending in _posix.cpp or _win32.cpp hold one operating system's side of a seam; only the build's own
+# system's are compiled. EXCLUDE names files of the folder that belong elsewhere.
 function(quolsa_layer name)
-  cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(L "" "" "EXCLUDE;DEPS" ${ARGN})
   file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(f IN LISTS L_EXCLUDE)
+    list(REMOVE_ITEM all ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
   set(srcs)
   foreach(f IN LISTS all)
     if(f MATCHES "_win32\\.cpp$")

@@ -2,12 +2,14 @@
 #include "app/QuolsaApp.h"
 #include "engine/PdfEngineApi.h"
 #include "platform/DarkStyle.h"
+#include "platform/ScrollBarStyle.h"
 
 wxIMPLEMENT_APP_NO_MAIN(TQuolsaApp);
 
 int main(int, char** argv) {
-  // The toolkit takes its theme when it starts, so the dark style is asked for just before.
+  // The toolkit takes its theme and scroll bars when it starts, so they are asked for just before.
   TQuolsaApp::ToolkitDrawsDark = platform::RequestDarkStyle();
+  platform::RequestClassicScrollBars();
   // No command-line arguments are read: the toolkit sees only the program's name.
   int Argc = 1;
   char* Argv[] = {argv[0], nullptr};

@@ -2,7 +2,9 @@
 
 #include "app/ErrorDisplay.h"
 #include "app/FontChoice.h"
+#include "app/ProgramButton.h"
 #include "app/Settings.h"
+#include "app/ViewCommands.h"
 #include "app/WxText.h"
 #include "cad/CadCommands.h"
 #include "cad/MessageFilter.h"
@@ -13,18 +15,23 @@
 #include "platform/DynamicLibrary.h"
 #include "platform/FileContents.h"
 #include "platform/FilePath.h"
+#include "viewer/PdfViewCtrl.h"
 
 #include <wx/button.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
+#include <wx/eventfilter.h>
 #include <wx/fontenum.h>
+#include <wx/generic/statusbr.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include <exception>
 
 TForm68* Form68 = nullptr;
 
@@ -77,9 +84,9 @@ struct TBounds {
 };
 
 wxButton* MakeButton(wxWindow* Parent, const char* Caption, TBounds B, bool TabStop) {
-  auto* Button =
-      new wxButton(Parent, wxID_ANY, ToWx(Caption), Parent->FromDIP(wxPoint(B.Left, B.Top)),
-                   Parent->FromDIP(wxSize(B.Width, B.Height)));
+  wxButton* Button =
+      NewProgramButton(Parent, ToWx(Caption), Parent->FromDIP(wxPoint(B.Left, B.Top)),
+                       Parent->FromDIP(wxSize(B.Width, B.Height)));
   Button->SetFont(ProgramFont(11));
   if (!TabStop)
     Button->DisableFocusFromKeyboard();
@@ -93,6 +100,9 @@ wxTextCtrl* MakeEdit(wxWindow* Parent, const char* Text, TBounds B, long Style) 
   return Edit;
 }
 
+// One notch of a mouse wheel.
+constexpr int WheelNotch = 120;
+
 // Lets through digits, control characters and keys that type nothing.
 void DigitsOnly(wxKeyEvent& Event) {
   const wxChar C = Event.GetUnicodeKey();
@@ -103,6 +113,25 @@ void DigitsOnly(wxKeyEvent& Event) {
 }
 
 } // namespace
+
+// Shows the main window every wheel event over it before any of its controls handles it.
+class TForm68::TWheelFilter : public wxEventFilter {
+public:
+  explicit TWheelFilter(TForm68& Form) : FForm(Form) { wxEvtHandler::AddFilter(this); }
+  ~TWheelFilter() override { wxEvtHandler::RemoveFilter(this); }
+
+  int FilterEvent(wxEvent& Event) override {
+    if (Event.GetEventType() == wxEVT_MOUSEWHEEL) {
+      auto* Window = wxDynamicCast(Event.GetEventObject(), wxWindow);
+      if (Window && wxGetTopLevelParent(Window) == &FForm)
+        FForm.HandleWheelNotches(static_cast<wxMouseEvent&>(Event));
+    }
+    return Event_Skip;
+  }
+
+private:
+  TForm68& FForm;
+};
 
 TForm68::TForm68(const std::string& ExecutablePath)
     : wxFrame(nullptr, wxID_ANY, "Form68"),
@@ -116,6 +145,7 @@ TForm68::TForm68(const std::string& ExecutablePath)
   SetClientSize(FromDIP(wxSize(533, 364)));
   Layout();
   Bind(wxEVT_CLOSE_WINDOW, &TForm68::FormClose, this);
+  FWheelFilter = std::make_unique<TWheelFilter>(*this);
   try {
     FormCreate();
   } catch (...) {
@@ -125,6 +155,7 @@ TForm68::TForm68(const std::string& ExecutablePath)
 }
 
 TForm68::~TForm68() {
+  FWheelFilter.reset();
   RunFormDestroy();
   if (Form68 == this)
     Form68 = nullptr;
@@ -162,11 +193,18 @@ void TForm68::CreateControls() {
   Label1 = new wxStaticText(Panel1, wxID_ANY, "Label1", FromDIP(wxPoint(55, 53)));
   Label1->SetFont(ProgramFont(13));
 
-  StatusBar1 = new wxStatusBar(Panel2, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
+  // The toolkit's own drawing of a status bar, on every system: it takes the window's colours.
+  StatusBar1 =
+      new wxStatusBarGeneric(Panel2, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
   StatusBar1->SetFieldsCount(1);
 
   Panel1->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel1(); });
   Panel2->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel2(); });
+  // The window's own handler has taken each notch already; the lower panel and its status bar end
+  // a notch there, so the toolkit does not hand it up to the window a second time.
+  Panel2->Bind(wxEVT_MOUSEWHEEL, [](wxMouseEvent&) {});
+  StatusBar1->Bind(wxEVT_MOUSEWHEEL, [](wxMouseEvent&) {});
+  Bind(wxEVT_DROP_FILES, &TForm68::HandleDroppedFiles, this);
 
   Button1->Bind(wxEVT_BUTTON, &TForm68::Button1Click, this);
   Button2->Bind(wxEVT_BUTTON, &TForm68::Button2Click, this);
@@ -219,6 +257,8 @@ void TForm68::LayoutPanel2() {
   const wxSize Size = Panel2->GetClientSize();
   const int Height = FromDIP(19);
   StatusBar1->SetSize(Border, Size.y - Border - Height, Size.x - 2 * Border, Height);
+  if (Viewer)
+    Viewer->SetSize(Border, Border, Size.x - 2 * Border, Size.y - 2 * Border - Height);
 }
 
 void TForm68::FormCreate() {
@@ -249,13 +289,22 @@ void TForm68::FormCreate() {
   TargetProgID = Stored.ProgID;
 
   SetCaptionFromTargetList();
-  if (platform::FileExists(FromWx(Edit1->GetValue())))
-    ReopenLastDocument();
-  else
-    ShowEmptyState();
+  // A stored document that no longer opens is reported once start-up is complete, so the window
+  // still comes up and works.
+  std::exception_ptr ReopenError;
+  try {
+    if (platform::FileExists(FromWx(Edit1->GetValue())))
+      ReopenLastDocument();
+    else
+      ShowEmptyState();
+  } catch (...) {
+    ReopenError = std::current_exception();
+  }
   RegisterDroppedFiles();
   CreateMessageFilter();
   StatusBar1->SetStatusText(ToWx(StatusBarHint));
+  if (ReopenError)
+    std::rethrow_exception(ReopenError);
 }
 
 void TForm68::FormDestroy() {
@@ -289,9 +338,10 @@ void TForm68::RunFormDestroy() {
   }
 }
 
-// Until the viewer exists, creating it means loading the engine its document needs.
+// Creating the viewer's document loads the engine.
 void TForm68::CreateViewer() {
-  EnsureEngine();
+  Viewer = new TPdfControl(Panel2);
+  LayoutPanel2();
 }
 
 // The caption names the current target when the target list has a line for it.
@@ -308,17 +358,41 @@ void TForm68::SetCaptionFromTargetList() {
     SetTitle(ToWx(TargetCaption(ApplicationTitle, *Name)));
 }
 
-// Comes with the viewer.
-void TForm68::ReopenLastDocument() {}
+// Edit1 and Edit2 hold the stored file name and page box text. Without a viewer they stay, so the
+// CAD import can still hand the stored file over.
+void TForm68::ReopenLastDocument() {
+  if (!Viewer)
+    return;
+  OpenDocument(FromWx(Edit1->GetValue()));
+  const std::string PageText = FromWx(Edit2->GetValue());
+  Label1->SetLabel(ToWx(PageLabel(PageText, Viewer->PageCount())));
+  Viewer->SetPageIndex(PageIndexOfText(PageText, 1));
+}
 
 void TForm68::ShowEmptyState() {
+  if (Viewer)
+    Viewer->Hide();
   Label1->SetLabel(wxString());
   Edit1->ChangeValue(wxString());
   Edit2->ChangeValue(wxString());
 }
 
-// Comes with dropped files.
-void TForm68::RegisterDroppedFiles() {}
+void TForm68::OpenDocument(const std::string& FileName) {
+  Viewer->Show();
+  Viewer->SetRotation(prNormal);
+  Viewer->SetSmoothScroll(true);
+  Viewer->SetScaleMode(smFitAuto);
+  Viewer->LoadFromFile(FileName, "", dloMMF);
+}
+
+void TForm68::ShowPageDisplay() {
+  Label1->SetLabel(ToWx(PageLabel(Viewer->PageIndex(), Viewer->PageCount())));
+  Edit2->ChangeValue(ToWx(std::to_string(Viewer->PageIndex() + 1)));
+}
+
+void TForm68::RegisterDroppedFiles() {
+  DragAcceptFiles(true);
+}
 
 void TForm68::CreateMessageFilter() {
   FMessageFilter = std::make_unique<TMessageFilter>();
@@ -330,23 +404,69 @@ void TForm68::RevokeMessageFilter() {
     FMessageFilter->RevokeFilter();
 }
 
-// No viewer shows a page yet: the first one counts as shown.
+// Without a viewer the first page counts as shown.
 int TForm68::ShownPageNumber() const {
-  return 1;
+  return Viewer ? Viewer->PageIndex() + 1 : 1;
 }
 
 std::string TForm68::LispFile() const {
   return LispFilePath(platform::ExtractFileDir(FExecutablePath));
 }
 
-void TForm68::Button1Click(wxCommandEvent&) {}
-void TForm68::Button2Click(wxCommandEvent&) {}
-void TForm68::Button3Click(wxCommandEvent&) {}
-void TForm68::Button4Click(wxCommandEvent&) {}
-void TForm68::Button5Click(wxCommandEvent&) {}
-void TForm68::Button6Click(wxCommandEvent&) {}
-void TForm68::Button7Click(wxCommandEvent&) {}
-void TForm68::Button8Click(wxCommandEvent&) {}
+// The view commands act on the viewer whether it is shown or hidden; without a viewer they do
+// nothing.
+
+void TForm68::Button1Click(wxCommandEvent&) {
+  if (!Viewer)
+    return;
+  Viewer->GotoPrevPage(false);
+  ShowPageDisplay();
+}
+
+void TForm68::Button2Click(wxCommandEvent&) {
+  if (!Viewer)
+    return;
+  Viewer->GotoNextPage(false);
+  ShowPageDisplay();
+}
+
+void TForm68::Button3Click(wxCommandEvent&) {
+  if (!Viewer)
+    return;
+  Viewer->SetScaleMode(smZoom);
+  Viewer->SetZoomPercentage(ZoomedIn(Viewer->ZoomPercentage()));
+}
+
+void TForm68::Button4Click(wxCommandEvent&) {
+  if (!Viewer)
+    return;
+  Viewer->SetScaleMode(smZoom);
+  Viewer->SetZoomPercentage(ZoomedOut(Viewer->ZoomPercentage()));
+}
+
+void TForm68::Button5Click(wxCommandEvent&) {
+  if (!Viewer)
+    return;
+  Viewer->SetScaleMode(smFitWidth);
+  Viewer->SetZoomPercentage(100);
+}
+
+void TForm68::Button6Click(wxCommandEvent&) {
+  if (!Viewer)
+    return;
+  Viewer->SetScaleMode(smFitHeight);
+  Viewer->SetZoomPercentage(100);
+}
+
+void TForm68::Button7Click(wxCommandEvent&) {
+  if (Viewer)
+    Viewer->SetRotation(RotatedRight(Viewer->Rotation()));
+}
+
+void TForm68::Button8Click(wxCommandEvent&) {
+  if (Viewer)
+    Viewer->SetRotation(RotatedLeft(Viewer->Rotation()));
+}
 
 void TForm68::Button11Click(wxCommandEvent&) {
   ImportPdf({FromWx(Edit1->GetValue()), ShownPageNumber(), FromWx(Edit3->GetValue()), LispFile()});
@@ -362,9 +482,21 @@ void TForm68::Button13Click(wxCommandEvent&) {
   RunCleanUpCommand(QuolsaCommandName, LispFile());
 }
 
-void TForm68::Button14Click(wxCommandEvent&) {}
+// The menu opens at the bottom-left corner of the "MENU" button.
+void TForm68::Button14Click(wxCommandEvent&) {
+  const wxPoint At = Panel1->GetPosition() + Button14->GetPosition();
+  PopupMenu(PopupMenu1.get(), wxPoint(At.x, At.y + Button1->GetSize().y));
+}
+
 void TForm68::Edit2KeyPress(wxKeyEvent& Event) {
-  Event.Skip();
+  if (Event.GetKeyCode() != WXK_RETURN) {
+    Event.Skip();
+    return;
+  }
+  if (!Viewer)
+    return;
+  Viewer->SetPageIndex(PageIndexOfText(FromWx(Edit2->GetValue()), 0));
+  Label1->SetLabel(ToWx(PageLabel(Viewer->PageIndex(), Viewer->PageCount())));
 }
 
 // The command items tell themselves apart by the clicked item itself.
@@ -380,10 +512,80 @@ void TForm68::pdfLINEClick(wxCommandEvent& Event) {
     }
 }
 
+void TForm68::HandleWheelNotches(wxMouseEvent& Event) {
+  if (Event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
+    return;
+  FWheelRotation += Event.GetWheelRotation();
+  while (FWheelRotation <= -WheelNotch) {
+    FWheelRotation += WheelNotch;
+    FormMouseWheelDown(Event);
+  }
+  while (FWheelRotation >= WheelNotch) {
+    FWheelRotation -= WheelNotch;
+    FormMouseWheelUp(Event);
+  }
+}
+
+// One notch for the window: the pointer must lie strictly inside the lower panel.
+void TForm68::WheelNotchOverWindow(wxMouseEvent& Event, bool TowardUser) {
+  if (!Viewer)
+    return;
+  const auto* Source = static_cast<wxWindow*>(Event.GetEventObject());
+  const wxPoint At = Panel2->ScreenToClient(Source->ClientToScreen(Event.GetPosition()));
+  const wxSize Size = Panel2->GetSize();
+  const bool Inside = At.x > 0 && At.x < Size.x && At.y > 0 && At.y < Size.y;
+  const bool ModifierHeld = wxGetKeyState(WXK_SHIFT) || wxGetKeyState(WXK_CONTROL);
+  switch (MainWindowWheelAction(Inside, ModifierHeld, Viewer->ScaleMode(), TowardUser)) {
+  case waNone:
+    return;
+  case waSwitchToZoom:
+    Viewer->SetScaleMode(smZoom);
+    return;
+  case waNextPage:
+    Viewer->GotoNextPage(false);
+    break;
+  case waPrevPage:
+    Viewer->GotoPrevPage(false);
+    break;
+  }
+  ShowPageDisplay();
+}
+
 void TForm68::FormMouseWheelDown(wxMouseEvent& Event) {
-  Event.Skip();
+  WheelNotchOverWindow(Event, true);
 }
+
 void TForm68::FormMouseWheelUp(wxMouseEvent& Event) {
-  Event.Skip();
+  WheelNotchOverWindow(Event, false);
 }
-void TForm68::HandleDroppedFiles(wxDropFilesEvent&) {}
+
+// Only the first file of a drop counts, and only by its name. A load that fails is reported once
+// the drop is over, so the program the file came from is not kept waiting by the message.
+void TForm68::HandleDroppedFiles(wxDropFilesEvent& Event) {
+  if (Event.GetNumberOfFiles() <= 0)
+    return;
+  const std::string FileName = FromWx(Event.GetFiles()[0]);
+  try {
+    if (!HasPdfExtension(FileName)) {
+      ShowEmptyState();
+    } else if (Viewer) {
+      OpenDocument(FileName);
+      Label1->SetLabel(ToWx(PageLabel(0, Viewer->PageCount())));
+      Edit1->ChangeValue(ToWx(FileName));
+      Edit2->ChangeValue(ToWx(std::to_string(Viewer->PageIndex() + 1)));
+    } else {
+      // Without a viewer the file is still there for the CAD import.
+      Label1->SetLabel(wxString());
+      Edit1->ChangeValue(ToWx(FileName));
+      Edit2->ChangeValue("1");
+    }
+  } catch (...) {
+    CallAfter([Error = std::current_exception()] {
+      try {
+        std::rethrow_exception(Error);
+      } catch (...) {
+        ShowCurrentException();
+      }
+    });
+  }
+}

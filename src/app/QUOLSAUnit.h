@@ -10,12 +10,13 @@
 #include <string>
 
 class TMessageFilter;
+class TPdfControl;
 class wxButton;
 class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class wxStaticText;
-class wxStatusBar;
+class wxStatusBarGeneric;
 class wxTextCtrl;
 
 class TForm68 : public wxFrame {
@@ -48,7 +49,9 @@ public:
   wxButton* Button8;
   wxButton* Button7;
   wxPanel* Panel2; // holds the viewer and the status bar
-  wxStatusBar* StatusBar1;
+  wxStatusBarGeneric* StatusBar1;
+  // Created by FormCreate in Panel2, which owns it; null when the engine could not be loaded.
+  TPdfControl* Viewer = nullptr;
 
   std::unique_ptr<wxMenu> PopupMenu1;
   wxMenuItem* quoLSA;
@@ -66,7 +69,7 @@ public:
   void FormCreate();
   void FormDestroy();
 
-  // Handlers of the commands; for now they do nothing.
+  // Handlers of the commands.
   void Button1Click(wxCommandEvent& Event);
   void Button2Click(wxCommandEvent& Event);
   void Button3Click(wxCommandEvent& Event);
@@ -96,6 +99,13 @@ private:
   void SetCaptionFromTargetList();
   void ReopenLastDocument();
   void ShowEmptyState();
+  // Shows the viewer fitted, unrotated, scrolling smoothly, and loads the file into it.
+  void OpenDocument(const std::string& FileName);
+  // Label1 and Edit2 show the viewer's page.
+  void ShowPageDisplay();
+  // One notch of the wheel anywhere over the window, before any control handles it.
+  void HandleWheelNotches(wxMouseEvent& Event);
+  void WheelNotchOverWindow(wxMouseEvent& Event, bool TowardUser);
   void RegisterDroppedFiles();
   void CreateMessageFilter();
   void RevokeMessageFilter();
@@ -105,6 +115,9 @@ private:
   // "quolsa.lsp" beside the executable.
   std::string LispFile() const;
 
+  class TWheelFilter;
+  std::unique_ptr<TWheelFilter> FWheelFilter;
+  int FWheelRotation = 0; // wheel turned, not yet a whole notch
   std::string FSettingsFileName;
   std::string FExecutablePath;
   bool FDestroyDone = false;

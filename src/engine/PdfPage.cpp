@@ -86,6 +86,16 @@ FPDF_PAGE TPdfPage::Handle() {
 
 void TPdfPage::Draw(TPdfSurface& Target, int X, int Y, int Width, int Height,
                     TPdfPageRotation Rotate, TPdfPageRenderOptions Options) {
+  DrawInto(Target, X, Y, Width, Height, Rotate, Options, true);
+}
+
+void TPdfPage::DrawOnPaper(TPdfSurface& Target, int X, int Y, int Width, int Height,
+                           TPdfPageRotation Rotate, TPdfPageRenderOptions Options) {
+  DrawInto(Target, X, Y, Width, Height, Rotate, Options, false);
+}
+
+void TPdfPage::DrawInto(TPdfSurface& Target, int X, int Y, int Width, int Height,
+                        TPdfPageRotation Rotate, TPdfPageRenderOptions Options, bool FillPaper) {
   ReopenIfClosed();
   if (Options.Contains(proPrinting)) {
     if (HasFormEnvironment() && FPDFPage_GetAnnotCount(FPage.get()) > 0) {
@@ -106,7 +116,8 @@ void TPdfPage::Draw(TPdfSurface& Target, int X, int Y, int Width, int Height,
     DrawToPdfBitmap(Bitmap, X, Y, Width, Height, Rotate, Options);
     return;
   }
-  Bitmap.FillRect(X, Y, Width, Height, FTransparency ? TransparentWhite : OpaqueWhite);
+  if (FillPaper)
+    Bitmap.FillRect(X, Y, Width, Height, FTransparency ? TransparentWhite : OpaqueWhite);
   DrawToPdfBitmap(Bitmap, X, Y, Width, Height, Rotate, Options);
   DrawFormToPdfBitmap(Bitmap, X, Y, Width, Height, Rotate, Options);
 }

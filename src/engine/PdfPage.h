@@ -31,6 +31,10 @@ public:
   // the page first and the page is drawn over the target without filling.
   void Draw(TPdfSurface& Target, int X, int Y, int Width, int Height, TPdfPageRotation Rotate,
             TPdfPageRenderOptions Options);
+  // Draws the page like Draw, but over what the target holds in the rectangle: those pixels are
+  // the paper the page is printed on, and nothing is filled first.
+  void DrawOnPaper(TPdfSurface& Target, int X, int Y, int Width, int Height,
+                   TPdfPageRotation Rotate, TPdfPageRenderOptions Options);
   // The page content into an engine bitmap.
   void DrawToPdfBitmap(TPdfBitmap& APdfBitmap, int X, int Y, int Width, int Height,
                        TPdfPageRotation Rotate, TPdfPageRenderOptions Options);
@@ -136,6 +140,9 @@ private:
 
   void ReopenIfClosed();
   void NotifyPageOpened();
+  // Draw and DrawOnPaper; FillPaper fills the screen path's rectangle white first.
+  void DrawInto(TPdfSurface& Target, int X, int Y, int Width, int Height, TPdfPageRotation Rotate,
+                TPdfPageRenderOptions Options, bool FillPaper);
   void ReadPageMetrics();
   bool HasFormEnvironment() const;
   FPDF_FORMHANDLE Form() const;

@@ -12,6 +12,12 @@ size_t NameStart(const std::string& FileName) {
     --I;
   return I;
 }
+
+// Index of the extension's ".", or npos when the name part has none.
+size_t ExtensionStart(const std::string& FileName) {
+  const size_t Dot = FileName.rfind('.');
+  return Dot == std::string::npos || Dot < NameStart(FileName) ? std::string::npos : Dot;
+}
 } // namespace
 
 std::string IncludeTrailingDelimiter(const std::string& Path) {
@@ -33,12 +39,13 @@ std::string ExtractFilePath(const std::string& FileName) {
   return FileName.substr(0, NameStart(FileName));
 }
 
+std::string ExtractFileExt(const std::string& FileName) {
+  const size_t Dot = ExtensionStart(FileName);
+  return Dot == std::string::npos ? std::string() : FileName.substr(Dot);
+}
+
 std::string ChangeFileExt(const std::string& FileName, const std::string& Extension) {
-  const size_t Start = NameStart(FileName);
-  const size_t Dot = FileName.rfind('.');
-  if (Dot == std::string::npos || Dot < Start)
-    return FileName + Extension;
-  return FileName.substr(0, Dot) + Extension;
+  return FileName.substr(0, ExtensionStart(FileName)) + Extension;
 }
 
 } // namespace platform

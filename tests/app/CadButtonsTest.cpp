@@ -3,11 +3,14 @@
 #include "WxTestEnvironment.h"
 
 #include "RecordingCad.h"
+#include "TestDocuments.h"
 #include "app/WxText.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <wx/button.h>
 #include <wx/menu.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
@@ -23,6 +26,9 @@ protected:
     std::filesystem::copy_file(QUOLSA_TEST_DATA "/three-pages.pdf", Pdf);
     WriteFile(Dir / "quolsa.lsp", "(princ)\n");
     WriteFile(SettingsFile(), "[PDF]\r\nFileName=" + Pdf + "\r\n");
+  }
+
+  void Begin() {
     Form = Start();
     Cad.Log.clear(); // the message filter's registration
   }
@@ -65,15 +71,18 @@ protected:
   std::string Pdf;
 };
 
-TEST_F(CadButtons, PdfImportHandsTheStoredFileItsPageAndTheScaleToTheCad) {
-  ASSERT_EQ(FromWx(Form->Edit1->GetValue()), Pdf);
+TEST_F(CadButtons, PdfImportHandsTheShownFileItsPageAndTheScaleToTheCad) {
+  MakeBlankDocument(Pdf, 10);
+  WriteFile(SettingsFile(), "[PDF]\r\nFileName=" + Pdf + "\r\nPageNo=3\r\n");
+  Begin();
+  ASSERT_EQ(FromWx(Form->Label1->GetLabel()), "3 / 10");
   Form->Edit3->ChangeValue("0");
   ClickOn(Input, Form->Button11);
   EXPECT_EQ(Cad.Log,
             TRecordingCad::RunningCalls() + TRecordingCad::AttachCalls() +
                 TRecordingCad::Call("Document", "SetVariable",
                                     "1, BSTR \"users5\", BSTR& \"" + Pdf + "\"") +
-                TRecordingCad::Call("Document", "SetVariable", "1, BSTR \"useri5\", I4 1") +
+                TRecordingCad::Call("Document", "SetVariable", "1, BSTR \"useri5\", I4 3") +
                 TRecordingCad::Call("Document", "SetVariable", "1, BSTR \"userr5\", R8 0") +
                 TRecordingCad::Call("Document", "SendCommand",
                                     "1, BSTR& \"(load \"" + Dir / "quolsa.lsp" +
@@ -82,7 +91,18 @@ TEST_F(CadButtons, PdfImportHandsTheStoredFileItsPageAndTheScaleToTheCad) {
   EXPECT_TRUE(Shown.empty());
 }
 
+TEST_F(CadButtons, WithoutAViewerTheImportTakesTheStoredFileAndPage1) {
+  WriteFile(SettingsFile(), "[PDF]\r\nFileName=" + Pdf + "\r\nPageNo=2\r\n");
+  Form = Start(false);
+  Cad.Log.clear();
+  ClickOn(Input, Form->Button11);
+  const Log Page = TRecordingCad::Call("Document", "SetVariable", "1, BSTR \"useri5\", I4 1");
+  EXPECT_NE(std::search(Cad.Log.begin(), Cad.Log.end(), Page.begin(), Page.end()), Cad.Log.end());
+  EXPECT_EQ(Cad.Log.size(), Sent("importpdf").size() + 6) << "three variables and the command";
+}
+
 TEST_F(CadButtons, QuolsaRunsItsCommandAndEachMenuItemItsOwn) {
+  Begin();
   ClickOn(Input, Form->Button13);
   EXPECT_EQ(Cad.Log, Sent("quolsa"));
   const char* const Commands[] = {"quolsa", "pdfline", "lnalp", "crcut", "oneline", "txlines"};
@@ -98,6 +118,7 @@ TEST_F(CadButtons, QuolsaRunsItsCommandAndEachMenuItemItsOwn) {
 }
 
 TEST_F(CadButtons, CadErrorIsShownByTheErrorDisplayAndTheCadIsReleased) {
+  Begin();
   Cad.Raises["SendCommand"] = "図面が読み取り専用です";
   ClickOn(Input, Form->Button13);
   ASSERT_EQ(Shown.size(), 1u);
@@ -115,6 +136,7 @@ TEST_F(CadButtons, CadErrorIsShownByTheErrorDisplayAndTheCadIsReleased) {
 }
 
 TEST_F(CadButtons, NothingRunningMeansNothingHappensAndNothingIsShown) {
+  Begin();
   Cad.Running.clear();
   ClickOn(Input, Form->Button11);
   ClickOn(Input, Form->Button13);

@@ -11,7 +11,7 @@
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
+#include <wx/generic/statusbr.h>
 #include <wx/textctrl.h>
 
 namespace {

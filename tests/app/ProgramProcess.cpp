@@ -69,10 +69,24 @@ void TProgramProcess::Install(const std::string& Dir, bool WithEngine) {
   }
 }
 
-void TProgramProcess::Launch(const std::string& Executable) {
-  char* Argv[] = {const_cast<char*>("quolsa"), nullptr};
-  if (::posix_spawn(&FPid, Executable.c_str(), nullptr, nullptr, Argv, environ) != 0)
+void TProgramProcess::Launch(const std::string& Executable,
+                             const std::vector<std::string>& Arguments) {
+  std::vector<char*> Argv{const_cast<char*>(Executable.c_str())};
+  for (const std::string& Argument : Arguments)
+    Argv.push_back(const_cast<char*>(Argument.c_str()));
+  Argv.push_back(nullptr);
+  if (::posix_spawn(&FPid, Executable.c_str(), nullptr, nullptr, Argv.data(), environ) != 0)
     throw std::runtime_error("cannot start " + Executable);
+}
+
+TProgramProcess::TArea TProgramProcess::ScreenArea(TWindowId W) {
+  XWindowAttributes A;
+  Window Child;
+  int X = 0, Y = 0;
+  if (!XGetWindowAttributes(FDisplay, W, &A) ||
+      !XTranslateCoordinates(FDisplay, W, DefaultRootWindow(FDisplay), 0, 0, &X, &Y, &Child))
+    return {};
+  return {X, Y, A.width, A.height};
 }
 
 std::optional<TProgramProcess::TWindowId>

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 struct _XDisplay;
 
@@ -23,11 +24,16 @@ public:
   // Copies the built program into Dir, and the engine into Dir/PDFium/x64 when WithEngine.
   static void Install(const std::string& Dir, bool WithEngine);
 
-  void Launch(const std::string& Executable);
+  void Launch(const std::string& Executable, const std::vector<std::string>& Arguments = {});
   // A shown top-level window of the program with this caption; nothing after Timeout.
   std::optional<TWindowId>
   WaitForWindow(const std::string& Caption,
                 std::chrono::milliseconds Timeout = std::chrono::seconds(20));
+  // The window's client area in screen coordinates: left, top, width, height.
+  struct TArea {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+  };
+  TArea ScreenArea(TWindowId Window);
   // Asks the window to close (WM_DELETE_WINDOW).
   void SendClose(TWindowId Window);
   // The exit status (128 + signal when killed); nothing when still running after Timeout.

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <wx/display.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
+#include <wx/generic/statusbr.h>
 #include <wx/textctrl.h>
 
 namespace {

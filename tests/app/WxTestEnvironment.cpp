@@ -4,6 +4,7 @@
 #include "platform/DarkStyle.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FilePath.h"
+#include "platform/ScrollBarStyle.h"
 
 #include <filesystem>
 #include <wx/stopwatch.h>
@@ -15,6 +16,7 @@ class TWxEnvironment : public ::testing::Environment {
 public:
   void SetUp() override {
     TQuolsaApp::ToolkitDrawsDark = platform::RequestDarkStyle();
+    platform::RequestClassicScrollBars();
     wxApp::SetInstance(new TQuolsaApp); // owned by the toolkit from here on
     static char Name[] = "app_window_test";
     static char* Argv[] = {Name, nullptr};

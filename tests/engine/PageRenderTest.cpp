@@ -86,6 +86,23 @@ TEST_F(PageRender, TransparentPageIsFilledWithTransparentWhite) {
   EXPECT_LT(Square.R + Square.G + Square.B, 30) << Square;
 }
 
+TEST_F(PageRender, DrawnOnPaperThePaperShowsWhereThePageDrawsNothing) {
+  TPdfPage* Page = Open("one-page.pdf");
+  TPdfSurface Surface(200, 300);
+  Surface.Fill(Green);
+  Page->DrawOnPaper(Surface, 0, 0, 200, 300, prNormal, {});
+  EXPECT_EQ(Surface.Pixel(150, 250), Green);
+  EXPECT_TRUE(IsBlack(Surface.Pixel(50, 70)));
+  // A transparent page blends with the paper: half-opaque black over green.
+  Page = Open("transparency.pdf");
+  Surface.Fill(Green);
+  Page->DrawOnPaper(Surface, 0, 0, 200, 300, prNormal, {});
+  EXPECT_EQ(Surface.Pixel(150, 250), Green);
+  const TRgba Square(Surface.Pixel(50, 70));
+  EXPECT_NEAR(Square.G, 0x7F, 3) << Square;
+  EXPECT_LT(Square.R + Square.B, 10) << Square;
+}
+
 TEST_F(PageRender, NothingIsDrawnWithoutArea) {
   TPdfPage* Page = Open("one-page.pdf");
   TPdfSurface Surface(50, 50);

@@ -1,0 +1,13 @@
+// Small operations on client-pixel rectangles (right and bottom exclusive).
+#pragma once
+
+#include "engine/PdfGeometry.h"
+
+// The part two rectangles share; empty when they do not meet.
+TRect IntersectRect(const TRect& A, const TRect& B);
+// Nothing inside: Right <= Left or Bottom <= Top.
+bool IsEmptyRect(const TRect& R);
+// The same pixels with Left <= Right and Top <= Bottom (rotated pages give swapped corners).
+TRect NormalizedRect(const TRect& R);
+// Left and top inclusive, right and bottom exclusive.
+bool PtInRect(const TRect& R, int X, int Y);

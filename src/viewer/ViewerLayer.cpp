@@ -1,2 +1,0 @@
-// Placeholder so the layer library is never empty.
-namespace quolsa_viewer_layer {}
