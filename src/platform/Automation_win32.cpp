@@ -1,9 +1,9 @@
 #include "platform/Automation.h"
 
+#include "platform/ComObject.h"
 #include "platform/OsError.h"
 #include "platform/WideString.h"
 
-#include <atomic>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -199,30 +199,11 @@ private:
   TComRef<IDispatch> FDispatch;
 };
 
-// The program's message filter as the runtime sees it. Reference-counted as COM objects are: it
-// frees itself when the last reference goes.
-class TComMessageFilter final : public IMessageFilter {
+// The program's message filter as the runtime sees it.
+class TComMessageFilter final : public TComObject<IMessageFilter> {
 public:
-  explicit TComMessageFilter(const TMessageFilterDecisions& Decisions) : FDecisions(Decisions) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID Iid, void** Out) override {
-    if (!Out)
-      return E_POINTER;
-    if (!::IsEqualIID(Iid, IID_IUnknown) && !::IsEqualIID(Iid, IID_IMessageFilter)) {
-      *Out = nullptr;
-      return E_NOINTERFACE;
-    }
-    *Out = static_cast<IMessageFilter*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++FCount; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG Count = --FCount;
-    if (Count == 0)
-      delete this;
-    return Count;
-  }
+  explicit TComMessageFilter(const TMessageFilterDecisions& Decisions)
+      : TComObject(IID_IMessageFilter), FDecisions(Decisions) {}
 
   DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD CallType, HTASK, DWORD TickCount,
                                              LPINTERFACEINFO) override {
@@ -236,9 +217,7 @@ public:
   }
 
 private:
-  ~TComMessageFilter() = default;
   TMessageFilterDecisions FDecisions;
-  std::atomic<ULONG> FCount{1};
 };
 
 class TComFilterRegistration : public TMessageFilterRegistration {

@@ -170,18 +170,18 @@ TEST_F(TargetDialogInput, DeleteRemovesTheLineSavesAndShowsItsNeighbour) {
 
 TEST_F(TargetDialogInput, OkTakesTheTypedFieldsAndCancelNothing) {
   StartWithList();
-  WithDialog([&](TTargetCADForm* D) {
-    TypeInto(D->Edit1, "Typed");
-    TypeInto(D->Edit2, "Typed.Application");
-    ClickOn(Input, D->Button2);
-  });
+  // Types a target that has no line and closes the dialog with Button.
+  const auto TypeAndClose = [&](wxButton* TTargetCADForm::*Button) {
+    WithDialog([&](TTargetCADForm* D) {
+      TypeInto(D->Edit1, "Typed");
+      TypeInto(D->Edit2, "Typed.Application");
+      ClickOn(Input, D->*Button);
+    });
+  };
+  TypeAndClose(&TTargetCADForm::Button2);
   EXPECT_EQ(TargetProgID, "BricscadApp.AcadApplication");
   EXPECT_EQ(FromWx(Form->GetTitle()), "QUOLSA Ver.0.92 [ BricsCAD V24 ]");
-  WithDialog([&](TTargetCADForm* D) {
-    TypeInto(D->Edit1, "Typed");
-    TypeInto(D->Edit2, "Typed.Application");
-    ClickOn(Input, D->Button1);
-  });
+  TypeAndClose(&TTargetCADForm::Button1);
   EXPECT_EQ(TargetProgID, "Typed.Application");
   EXPECT_EQ(FromWx(Form->GetTitle()), "QUOLSA Ver.0.92 [ Typed ]");
   EXPECT_EQ(ReadFile(FileName()), ListFile);

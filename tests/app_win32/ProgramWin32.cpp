@@ -5,12 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-std::wstring WindowText(HWND W) {
-  std::wstring Text(static_cast<size_t>(::GetWindowTextLengthW(W)) + 1, L'\0');
-  Text.resize(static_cast<size_t>(::GetWindowTextW(W, Text.data(), static_cast<int>(Text.size()))));
-  return Text;
-}
-
 std::vector<std::wstring> ChildTexts(HWND W) {
   std::vector<std::wstring> Texts;
   ::EnumChildWindows(
@@ -82,29 +76,13 @@ std::optional<HWND> TProgramWin32::WaitForWindow(const std::wstring& Caption, DW
                                                  const std::wstring& ClassName) {
   const ULONGLONG Deadline = ::GetTickCount64() + TimeoutMs;
   do {
-    struct TSearch {
-      DWORD Pid;
-      const std::wstring *Caption, *ClassName;
-      HWND Found;
-    } Search{FProcess.dwProcessId, &Caption, &ClassName, nullptr};
-    ::EnumWindows(
-        [](HWND W, LPARAM P) {
-          auto* S = reinterpret_cast<TSearch*>(P);
-          DWORD Pid = 0;
-          ::GetWindowThreadProcessId(W, &Pid);
-          wchar_t Class[64] = {};
-          ::GetClassNameW(W, Class, 64);
-          const bool Matches =
-              S->ClassName->empty() ? WindowText(W) == *S->Caption : *S->ClassName == Class;
-          if (Pid == S->Pid && ::IsWindowVisible(W) && Matches) {
-            S->Found = W;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&Search));
-    if (Search.Found)
-      return Search.Found;
+    const HWND Found = FindProcessWindow(FProcess.dwProcessId, [&](HWND W) {
+      const bool Named =
+          ClassName.empty() ? WindowText(W) == Caption : WindowClassName(W) == ClassName;
+      return ::IsWindowVisible(W) && Named;
+    });
+    if (Found)
+      return Found;
     ::Sleep(20);
   } while (::GetTickCount64() < Deadline);
   return std::nullopt;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TestFiles.h"
+#include "TestWindows.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -10,7 +11,6 @@
 #include <vector>
 #include <windows.h>
 
-std::wstring WindowText(HWND W);
 // The texts of a window's descendants, as a message box shows its message in one of them.
 std::vector<std::wstring> ChildTexts(HWND W);
 // A descendant of W with this text; null when there is none.

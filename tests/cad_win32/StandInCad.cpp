@@ -3,7 +3,8 @@
 // It runs until its window is closed, or for two minutes at most.
 #include "StandInCad.h"
 
-#include <atomic>
+#include "platform/ComObject.h"
+
 #include <charconv>
 #include <map>
 #include <oleauto.h>
@@ -65,29 +66,10 @@ std::string Described(const VARIANT& V) {
 }
 
 // An automation object with a fixed list of members; what each does is up to Call.
-class TObject : public IDispatch {
+class TObject : public platform::TComObject<IDispatch> {
 public:
-  explicit TObject(std::vector<std::wstring> Members) : FMembers(std::move(Members)) {}
-  virtual ~TObject() = default;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID Iid, void** Out) override {
-    if (!Out)
-      return E_POINTER;
-    if (!::IsEqualIID(Iid, IID_IUnknown) && !::IsEqualIID(Iid, IID_IDispatch)) {
-      *Out = nullptr;
-      return E_NOINTERFACE;
-    }
-    *Out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++FCount; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG Count = --FCount;
-    if (Count == 0)
-      delete this;
-    return Count;
-  }
+  explicit TObject(std::vector<std::wstring> Members)
+      : TComObject(IID_IDispatch), FMembers(std::move(Members)) {}
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* Count) override {
     *Count = 0;
@@ -141,7 +123,6 @@ protected:
 
 private:
   std::vector<std::wstring> FMembers;
-  std::atomic<ULONG> FCount{1};
 };
 
 class TDocument : public TObject {

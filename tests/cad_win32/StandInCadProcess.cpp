@@ -1,5 +1,7 @@
 #include "StandInCad.h"
 
+#include "TestWindows.h"
+
 #include "platform/ExecutablePath.h"
 
 #include <fstream>
@@ -61,25 +63,8 @@ TStandInCad::TStandInCad(const std::filesystem::path& LogFile, const TOptions& O
   const HANDLE Waits[] = {Ready, FProcess.hProcess};
   const DWORD Woken = ::WaitForMultipleObjects(2, Waits, FALSE, 30000);
   ::CloseHandle(Ready);
-  struct TSearch {
-    DWORD Pid;
-    HWND Found;
-  } Search{FProcess.dwProcessId, nullptr};
-  ::EnumWindows(
-      [](HWND W, LPARAM P) {
-        auto* S = reinterpret_cast<TSearch*>(P);
-        DWORD Pid = 0;
-        ::GetWindowThreadProcessId(W, &Pid);
-        wchar_t Class[64] = {};
-        ::GetClassNameW(W, Class, 64);
-        if (Pid == S->Pid && ::wcscmp(Class, StandInCadWindowClass) == 0) {
-          S->Found = W;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&Search));
-  FWindow = Search.Found;
+  FWindow = FindProcessWindow(FProcess.dwProcessId,
+                              [](HWND W) { return WindowClassName(W) == StandInCadWindowClass; });
   if (Woken != WAIT_OBJECT_0 || !FWindow) {
     Stop();
     throw std::runtime_error("the stand-in CAD did not come up");
