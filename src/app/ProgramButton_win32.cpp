@@ -14,7 +14,7 @@ public:
       : wxButton(Parent, wxID_ANY, Caption, Position, Size) {}
 
   bool MSWOnDraw(WXDRAWITEMSTRUCT* Item) override {
-    const auto* Draw = static_cast<const DRAWITEMSTRUCT*>(Item);
+    const auto* Draw = reinterpret_cast<const DRAWITEMSTRUCT*>(Item);
     const wxRect Face(Draw->rcItem.left, Draw->rcItem.top, Draw->rcItem.right - Draw->rcItem.left,
                       Draw->rcItem.bottom - Draw->rcItem.top);
     const bool Pressed = (Draw->itemState & ODS_SELECTED) != 0;
@@ -27,7 +27,7 @@ public:
     DC.DrawRectangle(Face);
     if (Focused) {
       DC.SetBrush(*wxTRANSPARENT_BRUSH);
-      DC.DrawRectangle(Face.Deflate(1));
+      DC.DrawRectangle(wxRect(Face).Deflate(1));
     }
     DC.SetFont(GetFont());
     DC.SetTextForeground(IsEnabled() ? GetForegroundColour() : wxColour(0x80, 0x80, 0x80));

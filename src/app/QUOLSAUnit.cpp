@@ -4,6 +4,7 @@
 #include "app/FontChoice.h"
 #include "app/ProgramButton.h"
 #include "app/Settings.h"
+#include "app/StatusLine.h"
 #include "app/ViewCommands.h"
 #include "app/WxText.h"
 #include "cad/CadCommands.h"
@@ -22,7 +23,6 @@
 #include <wx/display.h>
 #include <wx/eventfilter.h>
 #include <wx/fontenum.h>
-#include <wx/generic/statusbr.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
@@ -193,10 +193,7 @@ void TForm68::CreateControls() {
   Label1 = new wxStaticText(Panel1, wxID_ANY, "Label1", FromDIP(wxPoint(55, 53)));
   Label1->SetFont(ProgramFont(13));
 
-  // The toolkit's own drawing of a status bar, on every system: it takes the window's colours.
-  StatusBar1 =
-      new wxStatusBarGeneric(Panel2, wxID_ANY, wxSTB_ELLIPSIZE_END | wxFULL_REPAINT_ON_RESIZE);
-  StatusBar1->SetFieldsCount(1);
+  StatusBar1 = new TStatusLine(Panel2);
 
   Panel1->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel1(); });
   Panel2->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { LayoutPanel2(); });

@@ -11,12 +11,12 @@
 
 class TMessageFilter;
 class TPdfControl;
+class TStatusLine;
 class wxButton;
 class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class wxStaticText;
-class wxStatusBarGeneric;
 class wxTextCtrl;
 
 class TForm68 : public wxFrame {
@@ -49,7 +49,7 @@ public:
   wxButton* Button8;
   wxButton* Button7;
   wxPanel* Panel2; // holds the viewer and the status bar
-  wxStatusBarGeneric* StatusBar1;
+  TStatusLine* StatusBar1;
   // Created by FormCreate in Panel2, which owns it; null when the engine could not be loaded.
   TPdfControl* Viewer = nullptr;
 

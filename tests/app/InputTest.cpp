@@ -1,7 +1,9 @@
 // Keyboard and mouse on the main window, sent through the X server's test extension. These tests
 // run alone: the pointer and the keyboard are shared by every window on the server.
+#include "ScreenCapture.h"
 #include "WxTestEnvironment.h"
 
+#include "app/StatusLine.h"
 #include "app/WxText.h"
 
 #include <wx/button.h>
@@ -79,6 +81,24 @@ TEST_F(MainWindowInput, RightClickOnMenuOpensTheCommandMenu) {
   PumpUntil([&] { return Opened != nullptr; });
   Closer.Stop();
   EXPECT_EQ(Opened, F->PopupMenu1.get());
+}
+
+// The status line draws its text itself, in the dark style: light letters on a dark ground.
+TEST_F(MainWindowInput, StatusLineShowsItsHintLightOnDark) {
+  TForm68* F = Start();
+  F->StatusBar1->Update();
+  PumpEvents(50);
+  const wxPoint At = F->StatusBar1->ClientToScreen(wxPoint(0, 0));
+  const wxSize Size = F->StatusBar1->GetClientSize();
+  const TScreenShot Shot = CaptureScreen(At.x, At.y, Size.x, Size.y);
+  int Light = 0, Dark = 0;
+  for (std::uint32_t P : Shot.Pixels) {
+    const int Brightness = (P >> 16 & 0xFF) + (P >> 8 & 0xFF) + (P & 0xFF);
+    Light += Brightness > 450;
+    Dark += Brightness < 200;
+  }
+  EXPECT_GT(Light, 100) << "no text";
+  EXPECT_GT(Dark, Light * 3) << "no dark ground";
 }
 
 } // namespace

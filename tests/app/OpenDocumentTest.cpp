@@ -3,6 +3,7 @@
 #include "TestDocuments.h"
 #include "WxTestEnvironment.h"
 
+#include "app/StatusLine.h"
 #include "app/WxText.h"
 #include "viewer/PdfViewCtrl.h"
 
@@ -10,7 +11,6 @@
 #include <wx/button.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
-#include <wx/generic/statusbr.h>
 #include <wx/textctrl.h>
 
 namespace {

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window: the settings file, the engine, the empty state.
 #include "WxTestEnvironment.h"
 
+#include "app/StatusLine.h"
 #include "app/WxText.h"
 
 #include "cad/TargetProgID.h"
@@ -10,7 +11,6 @@
 #include <filesystem>
 #include <wx/display.h>
 #include <wx/stattext.h>
-#include <wx/generic/statusbr.h>
 #include <wx/textctrl.h>
 
 namespace {

@@ -6,6 +6,7 @@
 #include "TestDocuments.h"
 #include "WxTestEnvironment.h"
 
+#include "app/StatusLine.h"
 #include "app/WxText.h"
 #include "viewer/PdfViewCtrl.h"
 
@@ -14,7 +15,6 @@
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
-#include <wx/generic/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>

@@ -1,0 +1,129 @@
+// The viewer's paint routine: the background, the page image from its cache or straight from the
+// engine, the overlays, border and shadow, and the host's own drawing.
+#include "viewer/PdfViewCtrl.h"
+
+#include "engine/PdfSurface.h"
+#include "platform/ScreenPixels.h"
+#include "viewer/ClientRect.h"
+#include "viewer/DevicePaintTarget.h"
+#include "viewer/OffscreenSurface.h"
+#include "viewer/PagePainting.h"
+
+#include <wx/dcclient.h>
+
+namespace {
+
+TRect ClientRectOf(const wxRect& R) {
+  return {R.GetLeft(), R.GetTop(), R.GetRight() + 1, R.GetBottom() + 1};
+}
+
+} // namespace
+
+TRect TPdfControl::PageBitmapRect() const {
+  if (!FPageBitmap)
+    return {};
+  return FPageBitmap->ClipBox();
+}
+
+void TPdfControl::HandlePaint(wxPaintEvent&) {
+  wxPaintDC DC(this);
+  const wxSize Size = GetSize();
+  const TRect Clip = ClientRectOf(GetUpdateClientRect());
+  TPdfPage* Page = ShownPage();
+  if (!Page) {
+    FPageBitmap.reset();
+    TDevicePaintTarget Target(DC, Clip);
+    Target.FillRect({0, 0, Size.x, Size.y}, FColor);
+    PaintBorderShadow(Target);
+    RaisePaint(DC);
+    return;
+  }
+  const bool Direct = IsDirectPageDraw(FBufferedPageDraw, FDrawWidth, FDrawHeight, Size.x, Size.y);
+  if (Direct || FSelectionActive || !FHighlightTextRects.empty() ||
+      !FFormOutputSelectedRects.empty()) {
+    if (IsEmptyRect(Clip))
+      return;
+    TOffscreenSurface Surface(Clip);
+    FillBackgroundBands(Surface, Size.x, Size.y, GetPageRect(), FColor);
+    PaintPageImage(Surface, &Surface, *Page, Direct);
+    if (FSelectionActive)
+      PaintSelection(Surface, *Page);
+    PaintFormSelection(Surface, *Page);
+    PaintHighlights(Surface, *Page);
+    PaintBorderShadow(Surface);
+    const TPdfSurface& Pixels = Surface.Surface();
+    platform::DrawPixels(DC.GetHandle(), Pixels.Pixels(), Pixels.Stride(), Pixels.Width(),
+                         Pixels.Height(), Clip.Left, Clip.Top);
+  } else {
+    TDevicePaintTarget Target(DC, Clip);
+    FillBackgroundBands(Target, Size.x, Size.y, GetPageRect(), FColor);
+    PaintPageImage(Target, nullptr, *Page, false);
+    PaintBorderShadow(Target);
+  }
+  RaisePaint(DC);
+}
+
+void TPdfControl::PaintPageImage(TPaintTarget& Target, TOffscreenSurface* Surface, TPdfPage& Page,
+                                 bool Direct) {
+  if (Direct && Surface) {
+    FPageBitmap.reset();
+    FRenderedPageIndex = -1;
+    RenderPageImage(*Surface, FDrawX, FDrawY, Page);
+    return;
+  }
+  if (FDrawWidth <= 0 || FDrawHeight <= 0)
+    return;
+  if (!FPageBitmap || PageBitmapRect() != TRect{0, 0, FDrawWidth, FDrawHeight}) {
+    FRenderedPageIndex = -1;
+    FPageBitmap.reset();
+    FPageBitmap = std::make_unique<TOffscreenSurface>(TRect{0, 0, FDrawWidth, FDrawHeight});
+  }
+  if (FRenderedPageIndex != FPageIndex) {
+    FRenderedPageIndex = FPageIndex;
+    RenderPageImage(*FPageBitmap, 0, 0, Page);
+  }
+  Target.DrawImage(FPageBitmap->Surface(), FDrawX, FDrawY);
+}
+
+// The page colour is the paper the page is drawn on.
+void TPdfControl::RenderPageImage(TOffscreenSurface& Target, int X, int Y, TPdfPage& Page) {
+  ++FPageImageRenders;
+  Target.FillRect({X, Y, X + FDrawWidth, Y + FDrawHeight}, EffectivePageColor());
+  const TRect Area = Target.ClipBox();
+  // The engine draws only what falls inside the target, however large the page is.
+  Page.DrawOnPaper(Target.Surface(), X - Area.Left, Y - Area.Top, FDrawWidth, FDrawHeight,
+                   FRotation, FDrawOptions);
+}
+
+void TPdfControl::PaintSelection(TOffscreenSurface& Target, TPdfPage& Page) {
+  const int Count = Page.GetTextRectCount(SelStart(), SelLength());
+  TPdfControlPdfRectArray Rects;
+  for (int I = 0; I < Count; ++I)
+    Rects.push_back(Page.GetTextRect(I));
+  BlendRects(Target, MapPageRectsToClient(Page, Rects), SelectionColor);
+}
+
+void TPdfControl::PaintFormSelection(TOffscreenSurface& Target, TPdfPage& Page) {
+  BlendRects(Target, MapPageRectsToClient(Page, FFormOutputSelectedRects), SelectionColor);
+}
+
+void TPdfControl::PaintHighlights(TOffscreenSurface& Target, TPdfPage& Page) {
+  BlendRects(Target, MapPageRectsToClient(Page, FHighlightTextRects), HighlightColor);
+}
+
+void TPdfControl::PaintBorderShadow(TPaintTarget& Target) {
+  ::PaintBorderShadow(Target, GetPageRect(), FPageBorderColor, FPageShadowColor, FPageShadowSize);
+}
+
+void TPdfControl::RaisePaint(wxDC& DC) {
+  if (!FOnPaint)
+    return;
+  FCanvas = &DC;
+  try {
+    FOnPaint(*this);
+  } catch (...) {
+    FCanvas = nullptr;
+    throw;
+  }
+  FCanvas = nullptr;
+}
