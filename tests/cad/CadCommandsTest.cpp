@@ -6,6 +6,7 @@
 #include "cad/CadCommands.h"
 #include "cad/CadConnection.h"
 #include "cad/TargetProgID.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/FileContents.h"
 #include "platform/UserLocale.h"
 
@@ -163,7 +164,7 @@ TEST(CommandText, LoadExpressionThenCommandEachEndedByACarriageReturn) {
        "(load \"/tmp/a\\\")(command \\\"erase/quolsa.lsp\")(princ)\rpdfline\r"}};
   for (const auto& [Path, Text] : Cases)
     EXPECT_EQ(CommandText(Path, "pdfline"), Text);
-  EXPECT_EQ(LispFilePath("/opt/q"), "/opt/q/quolsa.lsp");
+  EXPECT_EQ(LispFilePath("q"), std::string("q") + platform::PathDelimiter + "quolsa.lsp");
 }
 
 TEST(CommandText, BricsCadTestIgnoresAsciiCase) {

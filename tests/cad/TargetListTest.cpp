@@ -3,6 +3,7 @@
 #include "cad/TargetList.h"
 #include "TempDir.h"
 #include "cad/TargetProgID.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/FileContents.h"
 #include "platform/TextEncoding.h"
 
@@ -129,7 +130,7 @@ protected:
 };
 
 TEST_F(TargetListFile, MissingFileIsNoListAndAFileReadIsWrittenBackInItsEncoding) {
-  EXPECT_EQ(FileName(), Dir / "TargetCAD_APIVersion.txt");
+  EXPECT_EQ(FileName(), Dir.Path() + platform::PathDelimiter + "TargetCAD_APIVersion.txt");
   EXPECT_FALSE(ReadTargetListFile(FileName()));
   for (const std::string& Bytes : {"\xEF\xBB\xBF"
                                    "A\tB\nC\tD"s,
