@@ -176,21 +176,21 @@ private:
   // The result in the form asked for; the variant is cleared.
   static TAutomationResult Converted(VARIANT& Value, TResultKind Kind) {
     TAutomationResult Result;
-    VARIANT Converted;
-    ::VariantInit(&Converted);
+    VARIANT Target;
+    ::VariantInit(&Target);
     HRESULT Hr = S_OK;
     if (Kind == rkInteger) {
-      Hr = ::VariantChangeType(&Converted, &Value, 0, VT_I8);
+      Hr = ::VariantChangeType(&Target, &Value, 0, VT_I8);
       if (SUCCEEDED(Hr))
-        Result.Integer = Converted.llVal;
+        Result.Integer = Target.llVal;
     } else if (Kind == rkObject && Value.vt != VT_EMPTY && Value.vt != VT_NULL) {
-      Hr = ::VariantChangeType(&Converted, &Value, 0, VT_DISPATCH);
-      if (SUCCEEDED(Hr) && Converted.pdispVal) {
-        Converted.pdispVal->AddRef();
-        Result.Object = std::make_unique<TComDispatchObject>(Converted.pdispVal);
+      Hr = ::VariantChangeType(&Target, &Value, 0, VT_DISPATCH);
+      if (SUCCEEDED(Hr) && Target.pdispVal) {
+        Target.pdispVal->AddRef();
+        Result.Object = std::make_unique<TComDispatchObject>(Target.pdispVal);
       }
     }
-    ::VariantClear(&Converted);
+    ::VariantClear(&Target);
     ::VariantClear(&Value);
     Check(Hr);
     return Result;
