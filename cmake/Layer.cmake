@@ -1,9 +1,14 @@
-# quolsa_layer(NAME [EXCLUDE files...] [DEPS ...]): one static library per folder of src/. Files
-# ending in _posix.cpp or _win32.cpp hold one operating system's side of a seam; only the build's own
-# system's are compiled. EXCLUDE names files of the folder that belong elsewhere.
+# quolsa_layer(NAME [SOURCES files...] [EXCLUDE files...] [DEPS ...]): one static library per folder
+# of src/. Files ending in _posix.cpp or _win32.cpp hold one operating system's side of a seam; only
+# the build's own system's are compiled. EXCLUDE names files of the folder that belong elsewhere;
+# SOURCES makes a library of just those files of the folder (a part that needs less than the rest).
 function(quolsa_layer name)
-  cmake_parse_arguments(L "" "" "EXCLUDE;DEPS" ${ARGN})
-  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(L "" "" "SOURCES;EXCLUDE;DEPS" ${ARGN})
+  if(L_SOURCES)
+    list(TRANSFORM L_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE all)
+  else()
+    file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   foreach(f IN LISTS L_EXCLUDE)
     list(REMOVE_ITEM all ${CMAKE_CURRENT_SOURCE_DIR}/${f})
   endforeach()

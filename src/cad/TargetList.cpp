@@ -2,6 +2,7 @@
 
 #include "platform/File.h"
 #include "platform/FileContents.h"
+#include "platform/FileReplacement.h"
 #include "platform/FilePath.h"
 #include "platform/OsError.h"
 #include "platform/TextEncoding.h"
@@ -103,15 +104,11 @@ std::optional<TTargetListText> ReadTargetListFile(const std::string& FileName) {
 
 void WriteTargetListFile(const std::string& FileName, const TTargetListText& Text) {
   const std::string Bytes = FormatTargetList(Text.Lines, Text.Encoding);
-  std::string TempName;
   try {
-    platform::TFile File = platform::TFile::CreateBeside(FileName, TempName);
-    File.Write(Bytes.data(), Bytes.size());
-    File.Close();
-    platform::RenameFileReplacing(TempName, FileName);
+    platform::TFileReplacement Replacement(FileName);
+    Replacement.File().Write(Bytes.data(), Bytes.size());
+    Replacement.Commit();
   } catch (const platform::EOSError& E) {
-    if (!TempName.empty())
-      platform::RemoveFileQuietly(TempName);
     throw EFCreateError(FileName, platform::SysErrorMessage(E.Code));
   }
 }
