@@ -7,7 +7,9 @@
 //   - visible part complete, against one render of just that area (goal <= 1.2);
 //   - whole cached image complete, against one render of the whole image (goal <= 1.3).
 // Events are a timer ticking every millisecond; a gap between two ticks is time the window could
-// not have answered input.
+// not have answered input. For a page turn the bare engine loads the page before it renders, as
+// the viewer must; the load is one engine call that nothing can divide, so the longest gap after
+// the action's own call is shown too.
 //
 //   viewer_responsiveness_bench [document.pdf] [rounds]
 #include "engine/PdfEngineCore.h"
@@ -67,6 +69,7 @@ TRect Intersection(const TRect& A, const TRect& B) {
 struct TSample {
   double Action = 0;   // the action's own call (a page turn loads the page there)
   double Gap = 0;      // longest time between two handled events
+  double GapAfter = 0; // the same after the action's own call
   double Visible = 0;  // until the part of the page on screen is complete
   double Whole = 0;    // until the whole cached page image is complete
   double BareView = 0; // bare renders: the whole view, the visible area, the whole image
@@ -93,16 +96,20 @@ public:
     return Time;
   }
 
-  // The page drawn at (X, Y, Width, Height) into a white AreaWidth x AreaHeight bitmap.
-  double Render(int Index, int X, int Y, int Width, int Height, int AreaWidth, int AreaHeight) {
-    FPDF_PAGE Page = this->Page(Index);
+  // The page drawn at (X, Y, Width, Height) into a white AreaWidth x AreaHeight bitmap; Load: the
+  // page is loaded first, in the time taken.
+  double Render(int Index, int X, int Y, int Width, int Height, int AreaWidth, int AreaHeight,
+                bool Load = false) {
     std::vector<std::uint32_t> Buffer(std::size_t(AreaWidth) * AreaHeight);
     const auto Start = TClock::now();
+    FPDF_PAGE Page = Load ? FPDF_LoadPage(FDocument.Handle(), Index) : this->Page(Index);
     FPDF_BITMAP Bitmap =
         FPDFBitmap_CreateEx(AreaWidth, AreaHeight, FPDFBitmap_BGRA, Buffer.data(), AreaWidth * 4);
     FPDFBitmap_FillRect(Bitmap, 0, 0, AreaWidth, AreaHeight, 0xFFFFFFFF);
     FPDF_RenderPageBitmap(Bitmap, Page, X, Y, Width, Height, 0, 0);
     FPDFBitmap_Destroy(Bitmap);
+    if (Load)
+      FPDF_ClosePage(Page);
     return Ms(TClock::now() - Start);
   }
 
@@ -141,10 +148,10 @@ private:
   void Notify() override {
     const auto Now = TClock::now();
     FGap = std::max(FGap, Ms(Now - FLastTick));
-    FLastTick = Now;
+    FGapAfter = std::max(FGapAfter, Ms(Now - std::max(FLastTick, FActionEnd)));
+    FLastTick = Now; // a step's own time counts in the next gap
     while (!FSteps.empty() && FSteps.front()())
       FSteps.pop_front();
-    FLastTick = TClock::now(); // a step's own time counts in the next gap
     if (FSteps.empty())
       End();
   }
@@ -169,16 +176,18 @@ private:
   // One measured action: Act runs as a click's handler would, then the figures are taken until
   // the whole page image is complete. Done tells when the action itself has taken effect.
   void Measure(
-      const std::string& Name, std::function<void()> Act,
+      const std::string& Name, bool PageTurn, std::function<void()> Act,
       std::function<bool()> Done = [] { return true; }) {
     Settle();
     Then([this, Act] {
       FPaints = 0;
       FStart = TClock::now();
       Act();
+      FActionEnd = TClock::now();
       FSample = {};
-      FSample.Action = Ms(TClock::now() - FStart);
+      FSample.Action = Ms(FActionEnd - FStart);
       FGap = 0;
+      FGapAfter = 0;
       return true;
     });
     Then([this, Done] {
@@ -187,19 +196,21 @@ private:
       FSample.Visible = Ms(TClock::now() - FStart);
       return true;
     });
-    Then([this, Name] {
+    Then([this, Name, PageTurn] {
       if (!PageImageRendered(*FViewer))
         return false;
       XSync(FDisplay, False);
       FSample.Whole = Ms(TClock::now() - FStart);
       FSample.Gap = FGap;
-      TakeBareRenders();
+      FSample.GapAfter = FGapAfter;
+      TakeBareRenders(PageTurn);
       FSamples[Name].push_back(FSample);
       return true;
     });
   }
 
-  void TakeBareRenders() {
+  // Load: the bare engine loads the page too, as a page turn must.
+  void TakeBareRenders(bool Load) {
     const int Index = FViewer->PageIndex();
     const TRect Page = FViewer->GetPageRect();
     const wxSize Client = FViewer->GetClientSize();
@@ -208,11 +219,11 @@ private:
     const int W = Page.Right - Page.Left;
     const int H = Page.Bottom - Page.Top;
     FSample.Cached = FViewer->HasPageBitmap();
-    FSample.BareView = FBare.Render(Index, Page.Left, Page.Top, W, H, Client.x, Client.y);
+    FSample.BareView = FBare.Render(Index, Page.Left, Page.Top, W, H, Client.x, Client.y, Load);
     FSample.BareVisible =
         FBare.Render(Index, Page.Left - Visible.Left, Page.Top - Visible.Top, W, H,
-                     Visible.Right - Visible.Left, Visible.Bottom - Visible.Top);
-    FSample.BareWhole = FSample.Cached ? FBare.Render(Index, 0, 0, W, H, W, H) : 0;
+                     Visible.Right - Visible.Left, Visible.Bottom - Visible.Top, Load);
+    FSample.BareWhole = FSample.Cached ? FBare.Render(Index, 0, 0, W, H, W, H, Load) : 0;
   }
 
   void Plan() {
@@ -222,7 +233,7 @@ private:
       return true;
     });
     for (int R = 0; R < FRounds; ++R)
-      Measure("page turn, fit",
+      Measure("page turn, fit", true,
               [this, Pages] { FViewer->SetPageIndex((FViewer->PageIndex() + 1) % Pages); });
     Then([this] {
       FViewer->SetScaleMode(smZoom);
@@ -230,10 +241,10 @@ private:
       return true;
     });
     for (int R = 0; R < FRounds; ++R)
-      Measure("page turn, 100 %",
+      Measure("page turn, 100 %", true,
               [this, Pages] { FViewer->SetPageIndex((FViewer->PageIndex() + 1) % Pages); });
     for (int R = 0; R < FRounds; ++R) {
-      Measure("zoom step 100 -> 120 %", [this] { FViewer->SetZoomPercentage(120); });
+      Measure("zoom step 100 -> 120 %", false, [this] { FViewer->SetZoomPercentage(120); });
       Then([this] {
         FViewer->SetZoomPercentage(100);
         return true;
@@ -245,7 +256,8 @@ private:
     });
     for (int R = 0; R < FRounds; ++R) {
       Measure(
-          "resize, fit", [this] { FFrame->SetClientSize(ViewWidth - 200, ViewHeight - 150); },
+          "resize, fit", false,
+          [this] { FFrame->SetClientSize(ViewWidth - 200, ViewHeight - 150); },
           [this] { return FViewer->GetSize() == wxSize(ViewWidth - 200, ViewHeight - 150); });
       Then([this, Asked = false]() mutable {
         if (!Asked)
@@ -268,7 +280,12 @@ private:
       };
       std::printf("%s (median of %zu; %s):\n", Name.c_str(), Samples.size(),
                   Samples.front().Cached ? "cached page image" : "drawn straight into the view");
-      std::printf("  the action's own call:                 %7.1f ms\n", Of(&TSample::Action));
+      const char* Bare = Name.starts_with("page turn") ? " (with the page load)" : "";
+      std::printf("  bare engine renders%s: the view %.1f ms, the visible area %.1f ms\n", Bare,
+                  Of(&TSample::BareView), Of(&TSample::BareVisible));
+      std::printf("  the action's own call:                 %7.1f ms; longest time without "
+                  "handling events after it %.1f ms\n",
+                  Of(&TSample::Action), Of(&TSample::GapAfter));
       std::printf("  longest time without handling events:  %7.1f ms, / render of the view "
                   "%7.1f ms = %.3f (goal <= 0.05)\n",
                   Of(&TSample::Gap), Of(&TSample::BareView),
@@ -302,7 +319,9 @@ private:
   std::deque<std::function<bool()>> FSteps;
   TClock::time_point FLastTick;
   TClock::time_point FStart;
+  TClock::time_point FActionEnd;
   double FGap = 0;
+  double FGapAfter = 0;
   int FPaints = 0;
   TSample FSample;
   std::map<std::string, std::vector<TSample>> FSamples;
