@@ -13,6 +13,9 @@ public:
   // A surface over the caller's memory (AStride bytes per row), which stays the caller's and must
   // outlive the surface.
   TPdfSurface(int AWidth, int AHeight, void* APixels, int AStride);
+  // Moved, not copied: a copy would share the memory it does not own.
+  TPdfSurface(TPdfSurface&&) = default;
+  TPdfSurface& operator=(TPdfSurface&&) = default;
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }

@@ -398,7 +398,7 @@ def heavy_plan():
         seed[0] = (seed[0] * 1103515245 + 12345) & 0x7FFFFFFF
         return seed[0] % n
 
-    ops = ["0.1 0 0 0.1 0 0 cm 1 J 1 j"]
+    ops = ["q 0.1 0 0 0.1 0 0 cm 1 J 1 j"]
     x0, y0, x1, y1 = 400, 2000, 23440, 16440
     columns, rows = 40, 28
     cw, ch = (x1 - x0) // columns, (y1 - y0) // rows
@@ -437,7 +437,7 @@ def heavy_plan():
             rx, ry = x0 + i * cw, y0 + j * ch
             ops.append("/F1 40 Tf 1 0 0 1 %d %d Tm (R%02d-%02d) Tj" % (rx + 60, ry + ch - 100, j, i))
             ops.append("/F1 28 Tf 1 0 0 1 %d %d Tm (%.1f m2) Tj" % (rx + 60, ry + 60, cw * ch / 1e5))
-    ops.append("ET")
+    ops.append("ET Q")
     return "\n".join(ops).encode(), strokes
 
 
