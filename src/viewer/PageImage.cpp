@@ -24,6 +24,17 @@ bool Meet(const TRect& A, const TRect& B) {
   return !IsEmptyRect(IntersectRect(A, B));
 }
 
+// The pixels of Piece inside Part (page pixels), without a copy; only read.
+TPdfSurface PartOf(const TPagePiece& Piece, const TRect& Part) {
+  const TPdfSurface& Pixels = Piece.Pixels().Surface();
+  const TRect& Area = Piece.Area();
+  const std::uint8_t* First = Pixels.Pixels() +
+                              std::ptrdiff_t{Part.Top - Area.Top} * Pixels.Stride() +
+                              std::ptrdiff_t{Part.Left - Area.Left} * 4;
+  return {Part.Right - Part.Left, Part.Bottom - Part.Top, const_cast<std::uint8_t*>(First),
+          Pixels.Stride()};
+}
+
 } // namespace
 
 TPageImage::TPageImage(TPdfPage& Page, const TPageDrawing& How, TColor Paper, bool Cached)
@@ -224,11 +235,7 @@ void TPageImage::Paint(TPaintTarget& Target, int X, int Y) const {
       Target.FillRect(OffsetRect(Part, X, Y), FPaper);
       continue;
     }
-    TPdfSurface& Pixels = const_cast<TPagePiece&>(*FWhole).Pixels().Surface();
-    TPdfSurface View(Part.Right - Part.Left, Part.Bottom - Part.Top,
-                     Pixels.Pixels() + std::ptrdiff_t{Part.Top} * Pixels.Stride() + Part.Left * 4,
-                     Pixels.Stride());
-    Target.DrawImage(View, X + Part.Left, Y + Part.Top);
+    Target.DrawImage(PartOf(*FWhole, Part), X + Part.Left, Y + Part.Top);
   }
   for (const auto& Piece : FViewPieces)
     Target.DrawImage(Piece->Pixels().Surface(), X + Piece->Area().Left, Y + Piece->Area().Top);

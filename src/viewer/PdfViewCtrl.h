@@ -180,7 +180,7 @@ private:
   bool DirectPageDraw() const;
   bool PageImageFitsLayout() const;
   void PreparePageImage(TPdfPage& Page);
-  // One slice of rendering; in a paint, a short one for the part on screen only.
+  // One slice of rendering; in a paint, only for the part on screen.
   void StepPageImage(bool InPaint);
   void RefreshRenderedParts(const TRect& Painted);
   void DropPageImage();

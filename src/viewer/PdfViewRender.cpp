@@ -13,10 +13,9 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
-// The longest stretch of rendering between two looks at the window's messages.
+// The longest stretch of rendering between two looks at the window's messages. A page that
+// renders within one slice is rendered by the paint that needs it.
 constexpr auto RenderSlice = std::chrono::milliseconds(25);
-// A paint renders no longer than this, as it copies the picture to the screen besides.
-constexpr auto PaintRenderSlice = std::chrono::milliseconds(10);
 // How often the part a long render is drawing is painted while it grows.
 constexpr auto ProgressPaintInterval = std::chrono::milliseconds(250);
 
@@ -81,7 +80,7 @@ void TPdfControl::PreparePageImage(TPdfPage& Page) {
 }
 
 void TPdfControl::StepPageImage(bool InPaint) {
-  FPageImage->Step(TClock::now() + (InPaint ? PaintRenderSlice : RenderSlice), InPaint);
+  FPageImage->Step(TClock::now() + RenderSlice, InPaint);
 }
 
 void TPdfControl::RefreshRenderedParts(const TRect& Painted) {
