@@ -140,8 +140,8 @@ public:
   // How often the engine has begun drawing the page for the screen: paints served from the cached
   // image leave it unchanged.
   int PageImageRenders() const;
-  // The page image is rendered in steps while the window is idle: whether the part of the page on
-  // screen, and the whole page image, are complete.
+  // The page image is rendered in slices while the window is idle, from the first paint after a
+  // change on: whether the part of the page on screen, and the whole page image, are complete.
   bool ShownPartRendered() const;
   bool PageImageRendered() const;
 

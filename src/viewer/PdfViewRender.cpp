@@ -85,12 +85,16 @@ void TPdfControl::StepPageImage(bool InPaint) {
 
 void TPdfControl::RefreshRenderedParts(const TRect& Painted) {
   std::vector<TRect> Parts = FPageImage->TakeFinished();
-  const auto Drawing = FPageImage->DrawingArea();
-  if (Drawing && TClock::now() - FLastProgressPaint >= ProgressPaintInterval) {
-    Parts.push_back(*Drawing);
-    FLastProgressPaint = TClock::now();
-  }
   const TRect Client = OffsetRect(ShownPagePart(), FDrawX, FDrawY);
+  if (const auto Drawing = FPageImage->DrawingArea()) {
+    const auto Now = TClock::now();
+    if (ContainsRect(Painted, IntersectRect(OffsetRect(*Drawing, FDrawX, FDrawY), Client)))
+      FLastProgressPaint = Now; // this paint showed it
+    else if (Now - FLastProgressPaint >= ProgressPaintInterval) {
+      Parts.push_back(*Drawing);
+      FLastProgressPaint = Now;
+    }
+  }
   for (const TRect& Part : Parts) {
     const TRect R = IntersectRect(OffsetRect(Part, FDrawX, FDrawY), Client);
     if (!IsEmptyRect(R) && !ContainsRect(Painted, R))

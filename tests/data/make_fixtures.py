@@ -416,7 +416,7 @@ def heavy_plan():
                     strokes += 1
             ops.append("1 w 0.2 0.2 0.6 RG")  # hatch at 45 degrees inside the walls
             ix0, iy0, ix1, iy1 = rx + 40, ry + 40, rx + cw - 40, ry + ch - 40
-            for c in range(ix0 - (iy1 - iy0), ix1, 24 + rnd(24)):
+            for c in range(ix0 - (iy1 - iy0), ix1, 8 + rnd(8)):
                 sx, sy, ex, ey = c, iy0, c + (iy1 - iy0), iy1
                 if sx < ix0:
                     sy, sx = sy + ix0 - sx, ix0
@@ -447,7 +447,7 @@ def heavy_plan():
 
 def heavy_drawing(path):
     """The heavy drawing: HEAVY_PAGES A1 landscape sheets (2384 x 1684 points) of one plan of some
-    69,000 strokes and 2,240 labels. Below the plan, sheet n (from 0) shows a black square of
+    159,000 strokes and 2,240 labels. Below the plan, sheet n (from 0) shows a black square of
     HEAVY_MARKER points at (40 + 160 n, 40), so every sheet can be told apart on the screen."""
     plan_ops, _ = heavy_plan()
     pdf = Pdf()
