@@ -12,6 +12,8 @@
 // the action's own call is shown too.
 //
 //   viewer_responsiveness_bench [document.pdf] [rounds]
+#include "BenchSupport.h"
+
 #include "engine/PdfEngineCore.h"
 #include "platform/ScrollBarStyle.h"
 #include "viewer/PdfViewCtrl.h"
@@ -33,19 +35,8 @@
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
-
 constexpr int ViewWidth = 1600;
 constexpr int ViewHeight = 1200;
-
-double Ms(TClock::duration D) {
-  return std::chrono::duration<double, std::milli>(D).count();
-}
-
-double Median(std::vector<double> V) {
-  std::sort(V.begin(), V.end());
-  return V.empty() ? 0 : V[V.size() / 2];
-}
 
 // Whether the viewer has rendered the part of the page on screen, and its whole page image. A
 // viewer that renders in its paint routine has done both once it has painted.
@@ -336,8 +327,7 @@ public:
     const std::string File = argc > 1 ? argv[1].ToStdString() : QUOLSA_HEAVY_DRAWING;
     const int Rounds = argc > 2 ? std::max(1, std::stoi(argv[2].ToStdString())) : 3;
     try {
-      SetEngineDirectory(
-          (fs::read_symlink("/proc/self/exe").parent_path() / "PDFium" / "x64").string());
+      UseEngineBesideTheProgram();
       std::printf("viewer responsiveness benchmark: %s, view %d x %d\n",
                   fs::path(File).filename().c_str(), ViewWidth, ViewHeight);
       FBench = std::make_unique<TBench>(File, Rounds);

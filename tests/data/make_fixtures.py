@@ -85,6 +85,14 @@ def page_tree(pdf, pages, catalog_extra=""):
     return catalog
 
 
+def write_pages(pdf, name, catalog, tree, kids):
+    """Fills the reserved page tree and catalog over the page objects kids, then writes the file."""
+    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
+            (" ".join("%d 0 R" % k for k in kids), len(kids)))
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R >>" % tree)
+    pdf.write(name, "/Root %d 0 R" % catalog)
+
+
 def id_entry():
     return "/ID [<%s> <%s>]" % (FILE_ID.hex(), FILE_ID.hex())
 
@@ -378,10 +386,7 @@ def drawing():
                 "/Resources << /Font << /F1 %d 0 R >> /XObject << /Plan %d 0 R >> >> >>"
                 % (tree, contents, font, plan))
         kids.append(page)
-    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
-            (" ".join("%d 0 R" % k for k in kids), len(kids)))
-    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R >>" % tree)
-    pdf.write("drawing.pdf", "/Root %d 0 R" % catalog)
+    write_pages(pdf, "drawing.pdf", catalog, tree, kids)
 
 
 HEAVY_PAGES = 4
@@ -464,10 +469,7 @@ def heavy_drawing(path):
                 "/Contents [%d 0 R %d 0 R] /Resources << /Font << /F1 %d 0 R >> >> >>"
                 % (tree, plan, marker, font))
         kids.append(page)
-    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
-            (" ".join("%d 0 R" % k for k in kids), len(kids)))
-    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R >>" % tree)
-    pdf.write(path, "/Root %d 0 R" % catalog)
+    write_pages(pdf, path, catalog, tree, kids)
 
 
 if __name__ == "__main__":
