@@ -5,6 +5,8 @@
 //   - resident memory at 10000 % zoom against 100 %.
 //
 //   viewer_bench [document.pdf] [rounds]
+#include "BenchSupport.h"
+
 #include "engine/PdfEngineCore.h"
 #include "platform/ScrollBarStyle.h"
 #include "viewer/PdfViewCtrl.h"
@@ -24,25 +26,14 @@
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
-
 constexpr int ViewWidth = 1200;
 constexpr int ViewHeight = 900;
-
-double Ms(TClock::duration D) {
-  return std::chrono::duration<double, std::milli>(D).count();
-}
 
 long ResidentBytes() {
   std::ifstream Statm("/proc/self/statm");
   long Size = 0, Resident = 0;
   Statm >> Size >> Resident;
   return Resident * ::sysconf(_SC_PAGESIZE);
-}
-
-double Median(std::vector<double> V) {
-  std::sort(V.begin(), V.end());
-  return V.empty() ? 0 : V[V.size() / 2];
 }
 
 class TBench {
@@ -198,8 +189,7 @@ public:
     const std::string File = argc > 1 ? argv[1].ToStdString() : QUOLSA_TEST_DATA "/drawing.pdf";
     const int Rounds = argc > 2 ? std::max(1, std::stoi(argv[2].ToStdString())) : 3;
     try {
-      SetEngineDirectory(
-          (fs::read_symlink("/proc/self/exe").parent_path() / "PDFium" / "x64").string());
+      UseEngineBesideTheProgram();
       std::printf("viewer benchmark: %s\n", fs::path(File).filename().c_str());
       TBench(File, Rounds).Run();
     } catch (const std::exception& E) {

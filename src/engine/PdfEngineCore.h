@@ -8,6 +8,7 @@
 #include "engine/PdfException.h"
 #include "engine/PdfGeometry.h"
 #include "engine/PdfPage.h"
+#include "engine/PdfProgressiveRender.h"
 #include "engine/PdfStream.h"
 #include "engine/PdfSurface.h"
 #include "engine/PdfUnicode.h"

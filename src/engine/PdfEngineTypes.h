@@ -215,7 +215,7 @@ struct FPDF_FORMFILLINFO {
   void (*FFI_GetPageViewRect)(FPDF_FORMFILLINFO* pThis, FPDF_PAGE page, double* left, double* top,
                               double* right, double* bottom);
   void (*FFI_PageEvent)(FPDF_FORMFILLINFO* pThis, int page_count, FPDF_DWORD event_type);
-  FPDF_BOOL (*FFI_PopupMenu)
+  FPDF_BOOL(*FFI_PopupMenu)
   (FPDF_FORMFILLINFO* pThis, FPDF_PAGE page, FPDF_WIDGET hWidget, int menuFlag, float x, float y);
   FPDF_FILEHANDLER* (*FFI_OpenFile)(FPDF_FORMFILLINFO* pThis, int fileFlag, FPDF_WIDESTRING wsURL,
                                     const char* mode);
@@ -227,11 +227,11 @@ struct FPDF_FORMFILLINFO {
   int (*FFI_GetPlatform)(FPDF_FORMFILLINFO* pThis, void* platform, int length);
   int (*FFI_GetLanguage)(FPDF_FORMFILLINFO* pThis, void* language, int length);
   FPDF_FILEHANDLER* (*FFI_DownloadFromURL)(FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING URL);
-  FPDF_BOOL (*FFI_PostRequestURL)
+  FPDF_BOOL(*FFI_PostRequestURL)
   (FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING wsURL, FPDF_WIDESTRING wsData,
    FPDF_WIDESTRING wsContentType, FPDF_WIDESTRING wsEncode, FPDF_WIDESTRING wsHeader,
    FPDF_BSTR* response);
-  FPDF_BOOL (*FFI_PutRequestURL)
+  FPDF_BOOL(*FFI_PutRequestURL)
   (FPDF_FORMFILLINFO* pThis, FPDF_WIDESTRING wsURL, FPDF_WIDESTRING wsData,
    FPDF_WIDESTRING wsEncode);
   // Either version.
@@ -262,6 +262,12 @@ constexpr int FPDF_RENDER_NO_SMOOTHIMAGE = 0x2000;
 constexpr int FPDF_RENDER_NO_SMOOTHPATH = 0x4000;
 constexpr int FPDF_REVERSE_BYTE_ORDER = 0x10;
 constexpr int FPDF_CONVERT_FILL_TO_STROKE = 0x20;
+
+// States of a progressive render.
+constexpr int FPDF_RENDER_READY = 0;
+constexpr int FPDF_RENDER_TOBECONTINUED = 1;
+constexpr int FPDF_RENDER_DONE = 2;
+constexpr int FPDF_RENDER_FAILED = 3;
 
 // Last-error codes after a failed open or page load.
 constexpr unsigned long FPDF_ERR_SUCCESS = 0;

@@ -3,6 +3,7 @@
 #include "engine/PdfBitmap.h"
 #include "engine/PdfDocument.h"
 #include "engine/PdfException.h"
+#include "engine/PdfProgressiveRender.h"
 #include "engine/PdfSurface.h"
 #include "engine/PdfUnsupportedFeature.h"
 
@@ -60,6 +61,7 @@ void TPdfPage::ReadPageMetrics() {
 }
 
 void TPdfPage::Close() {
+  AbandonProgressiveRender();
   if (HasFormEnvironment()) {
     FORM_DoPageAAction(FPage.get(), Form(), PageWillClose);
     FORM_OnBeforeClosePage(FPage.get(), Form());
@@ -94,8 +96,7 @@ void TPdfPage::DrawOnPaper(TPdfSurface& Target, int X, int Y, int Width, int Hei
   DrawInto(Target, X, Y, Width, Height, Rotate, Options, false);
 }
 
-void TPdfPage::DrawInto(TPdfSurface& Target, int X, int Y, int Width, int Height,
-                        TPdfPageRotation Rotate, TPdfPageRenderOptions Options, bool FillPaper) {
+void TPdfPage::PrepareToDraw(TPdfPageRenderOptions Options) {
   ReopenIfClosed();
   if (Options.Contains(proPrinting)) {
     if (HasFormEnvironment() && FPDFPage_GetAnnotCount(FPage.get()) > 0) {
@@ -105,6 +106,29 @@ void TPdfPage::DrawInto(TPdfSurface& Target, int X, int Y, int Width, int Height
       ReopenIfClosed();
     }
   }
+}
+
+void TPdfPage::AttachProgressiveRender(TPdfProgressiveRender* Render) {
+  if (FProgressiveRender != Render)
+    AbandonProgressiveRender();
+  FProgressiveRender = Render;
+}
+
+void TPdfPage::DetachProgressiveRender(TPdfProgressiveRender* Render) {
+  if (FProgressiveRender == Render)
+    FProgressiveRender = nullptr;
+}
+
+void TPdfPage::AbandonProgressiveRender() {
+  if (TPdfProgressiveRender* Render = std::exchange(FProgressiveRender, nullptr))
+    Render->Abandon();
+}
+
+void TPdfPage::DrawInto(TPdfSurface& Target, int X, int Y, int Width, int Height,
+                        TPdfPageRotation Rotate, TPdfPageRenderOptions Options, bool FillPaper) {
+  // The engine keeps one render per page: a render in steps cannot go on after this one.
+  AbandonProgressiveRender();
+  PrepareToDraw(Options);
   if (Width <= 0 || Height <= 0 || Target.Width() <= 0 || Target.Height() <= 0)
     return;
   // The engine draws straight into the target's pixels and clips to the target itself, so a page

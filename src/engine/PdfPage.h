@@ -13,6 +13,7 @@
 
 class TPdfBitmap;
 class TPdfDocument;
+class TPdfProgressiveRender;
 class TPdfSurface;
 
 // Created and owned by its document only.
@@ -22,13 +23,15 @@ public:
   TPdfPage(const TPdfPage&) = delete;
   TPdfPage& operator=(const TPdfPage&) = delete;
 
-  // Releases the page's engine handles; the object and its last metrics stay. Safe to repeat.
+  // Releases the page's engine handles, abandoning a progressive render of the page; the object
+  // and its last metrics stay. Safe to repeat.
   void Close();
   bool IsLoaded() const { return FPage != nullptr; }
 
   // Draws the page scaled into (X, Y, Width, Height) of Target, opaquely over what was there;
   // only the part inside the target is drawn. With proPrinting the form fields are flattened into
-  // the page first and the page is drawn over the target without filling.
+  // the page first and the page is drawn over the target without filling. A progressive render of
+  // the page is abandoned first.
   void Draw(TPdfSurface& Target, int X, int Y, int Width, int Height, TPdfPageRotation Rotate,
             TPdfPageRenderOptions Options);
   // Draws the page like Draw, but over what the target holds in the rectangle: those pixels are
@@ -136,10 +139,17 @@ public:
 
 private:
   friend class TPdfDocument;
+  friend class TPdfProgressiveRender;
   TPdfPage(TPdfDocument* ADocument, TPageHandle APage);
 
   void ReopenIfClosed();
   void NotifyPageOpened();
+  // Reopens the page; for printing, flattens its form fields into it first.
+  void PrepareToDraw(TPdfPageRenderOptions Options);
+  // The progressive render running on the page: attaching abandons the one there was.
+  void AttachProgressiveRender(TPdfProgressiveRender* Render);
+  void DetachProgressiveRender(TPdfProgressiveRender* Render);
+  void AbandonProgressiveRender();
   // Draw and DrawOnPaper; FillPaper fills the screen path's rectangle white first.
   void DrawInto(TPdfSurface& Target, int X, int Y, int Width, int Height, TPdfPageRotation Rotate,
                 TPdfPageRenderOptions Options, bool FillPaper);
@@ -167,4 +177,5 @@ private:
   TTextPageHandle FTextHandle;
   TSearchHandle FSearchHandle;
   TWebLinksHandle FLinkHandle;
+  TPdfProgressiveRender* FProgressiveRender = nullptr; // not owned
 };

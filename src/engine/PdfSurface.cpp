@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-TPdfSurface::TPdfSurface(int AWidth, int AHeight)
+TPdfSurface::TPdfSurface(int AWidth, int AHeight, std::uint32_t AFill)
     : FWidth(std::max(AWidth, 0)), FHeight(std::max(AHeight, 0)), FStride(FWidth * 4),
-      FOwnPixels(static_cast<std::size_t>(FWidth) * static_cast<std::size_t>(FHeight)),
+      FOwnPixels(static_cast<std::size_t>(FWidth) * static_cast<std::size_t>(FHeight), AFill),
       FPixels(reinterpret_cast<std::uint8_t*>(FOwnPixels.data())) {}
 
 TPdfSurface::TPdfSurface(int AWidth, int AHeight, void* APixels, int AStride)

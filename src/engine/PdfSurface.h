@@ -8,11 +8,14 @@
 
 class TPdfSurface {
 public:
-  // A surface with pixel memory of its own, every pixel 0.
-  TPdfSurface(int AWidth, int AHeight);
+  // A surface with pixel memory of its own, every pixel AFill.
+  TPdfSurface(int AWidth, int AHeight, std::uint32_t AFill = 0);
   // A surface over the caller's memory (AStride bytes per row), which stays the caller's and must
   // outlive the surface.
   TPdfSurface(int AWidth, int AHeight, void* APixels, int AStride);
+  // Moved, not copied: a copy would share the memory it does not own.
+  TPdfSurface(TPdfSurface&&) = default;
+  TPdfSurface& operator=(TPdfSurface&&) = default;
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }

@@ -3,6 +3,8 @@
 
 #include "engine/PdfGeometry.h"
 
+#include <vector>
+
 // The part two rectangles share; empty when they do not meet.
 TRect IntersectRect(const TRect& A, const TRect& B);
 // Nothing inside: Right <= Left or Bottom <= Top.
@@ -11,3 +13,11 @@ bool IsEmptyRect(const TRect& R);
 TRect NormalizedRect(const TRect& R);
 // Left and top inclusive, right and bottom exclusive.
 bool PtInRect(const TRect& R, int X, int Y);
+// A moved by (DX, DY).
+TRect OffsetRect(const TRect& R, int DX, int DY);
+// The pixels of A that B does not cover, as up to four rectangles.
+std::vector<TRect> SubtractRect(const TRect& A, const TRect& B);
+// The smallest rectangle holding every non-empty one of Rects; empty when there is none.
+TRect BoundingRect(const std::vector<TRect>& Rects);
+// Whether A holds every pixel of B (an empty B is held by anything).
+bool ContainsRect(const TRect& A, const TRect& B);

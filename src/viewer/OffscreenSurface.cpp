@@ -8,6 +8,9 @@
 TOffscreenSurface::TOffscreenSurface(const TRect& Area)
     : FArea(Area), FSurface(Area.Right - Area.Left, Area.Bottom - Area.Top) {}
 
+TOffscreenSurface::TOffscreenSurface(const TRect& Area, TColor Fill)
+    : FArea(Area), FSurface(Area.Right - Area.Left, Area.Bottom - Area.Top, ColorToPixel(Fill)) {}
+
 TRect TOffscreenSurface::SurfaceRect(const TRect& R) const {
   const TRect Cut = IntersectRect(R, FArea);
   return {Cut.Left - FArea.Left, Cut.Top - FArea.Top, Cut.Right - FArea.Left,

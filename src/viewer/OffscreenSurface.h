@@ -10,8 +10,9 @@
 
 class TOffscreenSurface : public TPaintTarget {
 public:
-  // Pixels for Area (client coordinates), every one 0.
+  // Pixels for Area (client coordinates), every one 0, or every one Fill.
   explicit TOffscreenSurface(const TRect& Area);
+  TOffscreenSurface(const TRect& Area, TColor Fill);
 
   TRect ClipBox() const override { return FArea; }
   void FillRect(const TRect& R, TColor Color) override;

@@ -2,6 +2,7 @@
 
 #include "viewer/ClientRect.h"
 #include "viewer/OffscreenSurface.h"
+#include "viewer/PageImage.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,6 +34,7 @@ TPdfControl::TPdfControl(wxWindow* Parent) : FDocument(std::make_unique<TPdfDocu
   });
 
   Bind(wxEVT_PAINT, &TPdfControl::HandlePaint, this);
+  Bind(wxEVT_IDLE, &TPdfControl::HandleIdle, this);
   Bind(wxEVT_SIZE, &TPdfControl::HandleSize, this);
   Bind(wxEVT_MOUSEWHEEL, &TPdfControl::HandleMouseWheel, this);
   Bind(wxEVT_SCROLLWIN_TOP, &TPdfControl::HandleScroll, this);
@@ -46,7 +48,7 @@ TPdfControl::TPdfControl(wxWindow* Parent) : FDocument(std::make_unique<TPdfDocu
 }
 
 TPdfControl::~TPdfControl() {
-  FPageBitmap.reset();
+  FPageImage.reset();
   // The document closes its pages; their form events must not reach a control being destroyed.
   FDocument->SetOnFormInvalidate(nullptr);
   FDocument->SetOnFormOutputSelectedRect(nullptr);
@@ -58,6 +60,7 @@ TPdfControl::~TPdfControl() {
 // Loading ---------------------------------------------------------------------------------------
 
 template <typename TLoad> void TPdfControl::LoadWith(TLoad&& Load) {
+  DropPageImage(); // its page goes with the old content
   try {
     Load();
   } catch (...) {
@@ -109,6 +112,7 @@ void TPdfControl::CompleteLoad() {
 }
 
 void TPdfControl::Close() {
+  DropPageImage();
   FDocument->Close();
   FPageIndex = 0;
   FFormFieldFocused = false;
@@ -195,12 +199,14 @@ void TPdfControl::RefreshPageState(bool Silent) {
 
 void TPdfControl::RelayoutAndRepaint() {
   FRenderedPageIndex = -1;
+  DropPageImage();
   ComputeLayout();
   Refresh(false);
 }
 
 void TPdfControl::RepaintPageArea() {
   FRenderedPageIndex = -1;
+  DropPageImage();
   const TRect R = GetPageRect();
   RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
 }
@@ -278,10 +284,13 @@ TColor TPdfControl::EffectivePageColor() const {
 // Form events -------------------------------------------------------------------------------------
 
 void TPdfControl::HandleFormInvalidate(TPdfDocument*, TPdfPage* Page, const TPdfRect& PageRect) {
-  FRenderedPageIndex = -1;
   FFormOutputSelectedRects.clear();
   if (Page) {
     const TRect R = NormalizedRect(MapPageRectToClient(*Page, PageRect));
+    // The page image renders that part again; a pixel more on each side takes in smoothed edges.
+    if (FPageImage && &FPageImage->Page() == Page)
+      FPageImage->Invalidate(
+          OffsetRect({R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1}, -FDrawX, -FDrawY));
     RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
   }
 }

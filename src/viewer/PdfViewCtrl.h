@@ -11,15 +11,19 @@
 
 #include <wx/window.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TOffscreenSurface;
+class TPageImage;
 class TPaintTarget;
+struct TPageDrawing;
 class TPdfStream;
 class wxDC;
+class wxIdleEvent;
 class wxMouseEvent;
 class wxPaintEvent;
 class wxScrollWinEvent;
@@ -131,11 +135,15 @@ public:
   const TScrollBarModel& HorzScrollBar() const { return FHorzBar; }
   const TScrollBarModel& VertScrollBar() const { return FVertBar; }
   // Whether a page image is cached, and its size.
-  bool HasPageBitmap() const { return FPageBitmap != nullptr; }
+  bool HasPageBitmap() const;
   TRect PageBitmapRect() const;
-  // How often the engine has drawn the page for the screen: paints served from the cached image
-  // leave it unchanged.
-  int PageImageRenders() const { return FPageImageRenders; }
+  // How often the engine has begun drawing the page for the screen: paints served from the cached
+  // image leave it unchanged.
+  int PageImageRenders() const;
+  // The page image is rendered in slices while the window is idle, from the first paint after a
+  // change on: whether the part of the page on screen, and the whole page image, are complete.
+  bool ShownPartRendered() const;
+  bool PageImageRendered() const;
 
   virtual void RaiseWebLinkClick(const std::string& Url);
   virtual void RaisePageChange();
@@ -168,10 +176,23 @@ private:
   void HandleMouseWheel(wxMouseEvent& Event);
   void HandleSize(wxSizeEvent& Event);
 
+  // The page image, rendered in slices on idle time.
+  TPageDrawing PageDrawing() const;
+  // The page is drawn without a cached image.
+  bool DirectPageDraw() const;
+  bool PageImageFitsLayout() const;
+  void PreparePageImage(TPdfPage& Page);
+  // One slice of rendering; in a paint, only for the part on screen.
+  void StepPageImage(bool InPaint);
+  void RefreshRenderedParts(const TRect& Painted);
+  void DropPageImage();
+  // The part of the page on screen, in page pixels.
+  TRect ShownPagePart() const;
+  void HandleIdle(wxIdleEvent& Event);
+
   // Painting.
   void HandlePaint(wxPaintEvent& Event);
-  void PaintPageImage(TPaintTarget& Target, TOffscreenSurface* Surface, TPdfPage& Page,
-                      bool Direct);
+  void PaintPageImage(TPaintTarget& Target, TOffscreenSurface* Surface, TPdfPage& Page);
   void RenderPageImage(TOffscreenSurface& Target, int X, int Y, TPdfPage& Page);
   void PaintSelection(TOffscreenSurface& Target, TPdfPage& Page);
   void PaintFormSelection(TOffscreenSurface& Target, TPdfPage& Page);
@@ -204,8 +225,9 @@ private:
   std::unique_ptr<TPdfDocument> FDocument;
   int FPageIndex = 0;
   int FRenderedPageIndex = -1;
-  // The cached page image, FDrawWidth x FDrawHeight pixels.
-  std::unique_ptr<TOffscreenSurface> FPageBitmap;
+  // The page image: cached, FDrawWidth x FDrawHeight pixels, or pieces of the part on screen.
+  std::unique_ptr<TPageImage> FPageImage;
+  std::chrono::steady_clock::time_point FLastProgressPaint;
   int FDrawX = 0;
   int FDrawY = 0;
   int FDrawWidth = 0;
@@ -248,5 +270,5 @@ private:
   TScrollBarModel FHorzBar;
   TScrollBarModel FVertBar;
   wxDC* FCanvas = nullptr;
-  int FPageImageRenders = 0;
+  int FPageImageRenders = 0; // of paints without cache and of page images let go
 };

@@ -1,5 +1,6 @@
-// The viewer's paint routine: the background, the page image from its cache or straight from the
-// engine, the overlays, border and shadow, and the host's own drawing.
+// The viewer's paint routine: the background, the page image as far as it is rendered (or, without
+// buffering, straight from the engine), the overlays, border and shadow, and the host's own
+// drawing.
 #include "viewer/PdfViewCtrl.h"
 
 #include "engine/PdfSurface.h"
@@ -7,6 +8,7 @@
 #include "viewer/ClientRect.h"
 #include "viewer/DevicePaintTarget.h"
 #include "viewer/OffscreenSurface.h"
+#include "viewer/PageImage.h"
 #include "viewer/PagePainting.h"
 
 #include <wx/dcclient.h>
@@ -19,33 +21,28 @@ TRect ClientRectOf(const wxRect& R) {
 
 } // namespace
 
-TRect TPdfControl::PageBitmapRect() const {
-  if (!FPageBitmap)
-    return {};
-  return FPageBitmap->ClipBox();
-}
-
 void TPdfControl::HandlePaint(wxPaintEvent&) {
   wxPaintDC DC(this);
   const wxSize Size = GetSize();
   const TRect Clip = ClientRectOf(GetUpdateClientRect());
   TPdfPage* Page = ShownPage();
   if (!Page) {
-    FPageBitmap.reset();
+    DropPageImage();
     TDevicePaintTarget Target(DC, Clip);
     Target.FillRect({0, 0, Size.x, Size.y}, FColor);
     PaintBorderShadow(Target);
     RaisePaint(DC);
     return;
   }
-  const bool Direct = IsDirectPageDraw(FBufferedPageDraw, FDrawWidth, FDrawHeight, Size.x, Size.y);
-  if (Direct || FSelectionActive || !FHighlightTextRects.empty() ||
+  // A page image still being rendered is drawn in layers: they are put together off the screen.
+  const bool Layered = FPageImage && FPageImage->Layered();
+  if (DirectPageDraw() || Layered || FSelectionActive || !FHighlightTextRects.empty() ||
       !FFormOutputSelectedRects.empty()) {
     if (IsEmptyRect(Clip))
       return;
     TOffscreenSurface Surface(Clip);
     FillBackgroundBands(Surface, Size.x, Size.y, GetPageRect(), FColor);
-    PaintPageImage(Surface, &Surface, *Page, Direct);
+    PaintPageImage(Surface, &Surface, *Page);
     if (FSelectionActive)
       PaintSelection(Surface, *Page);
     PaintFormSelection(Surface, *Page);
@@ -57,32 +54,30 @@ void TPdfControl::HandlePaint(wxPaintEvent&) {
   } else {
     TDevicePaintTarget Target(DC, Clip);
     FillBackgroundBands(Target, Size.x, Size.y, GetPageRect(), FColor);
-    PaintPageImage(Target, nullptr, *Page, false);
+    PaintPageImage(Target, nullptr, *Page);
     PaintBorderShadow(Target);
   }
+  if (FPageImage)
+    RefreshRenderedParts(Clip);
   RaisePaint(DC);
 }
 
-void TPdfControl::PaintPageImage(TPaintTarget& Target, TOffscreenSurface* Surface, TPdfPage& Page,
-                                 bool Direct) {
-  if (Direct && Surface) {
-    FPageBitmap.reset();
+// Without buffering every paint renders the page anew, in one piece. Otherwise the page image
+// renders what the part on screen needs within one slice, and idle time does the rest.
+void TPdfControl::PaintPageImage(TPaintTarget& Target, TOffscreenSurface* Surface, TPdfPage& Page) {
+  if (!FBufferedPageDraw && Surface) {
+    DropPageImage();
     FRenderedPageIndex = -1;
     RenderPageImage(*Surface, FDrawX, FDrawY, Page);
     return;
   }
   if (FDrawWidth <= 0 || FDrawHeight <= 0)
     return;
-  if (!FPageBitmap || PageBitmapRect() != TRect{0, 0, FDrawWidth, FDrawHeight}) {
-    FRenderedPageIndex = -1;
-    FPageBitmap.reset();
-    FPageBitmap = std::make_unique<TOffscreenSurface>(TRect{0, 0, FDrawWidth, FDrawHeight});
-  }
-  if (FRenderedPageIndex != FPageIndex) {
-    FRenderedPageIndex = FPageIndex;
-    RenderPageImage(*FPageBitmap, 0, 0, Page);
-  }
-  Target.DrawImage(FPageBitmap->Surface(), FDrawX, FDrawY);
+  PreparePageImage(Page);
+  FPageImage->SetView(ShownPagePart());
+  if (!FPageImage->ViewComplete())
+    StepPageImage(true);
+  FPageImage->Paint(Target, FDrawX, FDrawY);
 }
 
 // The page colour is the paper the page is drawn on.

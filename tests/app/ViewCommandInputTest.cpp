@@ -4,6 +4,7 @@
 #include "PointerInput.h"
 #include "ScreenCapture.h"
 #include "TestDocuments.h"
+#include "ViewerRendering.h"
 #include "WxTestEnvironment.h"
 
 #include "app/StatusLine.h"
@@ -30,6 +31,9 @@ protected:
       MakeBlankDocument(Path, Pages);
     else
       std::filesystem::copy_file(Fixture(FixtureName), Path);
+    return StartShowing(Path);
+  }
+  TForm68* StartShowing(const std::string& Path) {
     WriteFile(SettingsFile(), "[Form]\nLeft=20\nTop=20\n[PDF]\nFileName=" + Path + "\nPageNo=1\n");
     return Begin();
   }
@@ -59,6 +63,11 @@ protected:
     if (HeldKey)
       SendKey(HeldKey, false);
     PumpEvents(20);
+  }
+  // A left click where the pointer is, with nothing handled meanwhile.
+  void Click() {
+    SendButton(1, true);
+    SendButton(1, false);
   }
   void TypeInPageBox(const std::string& Text) {
     ClickOn(Edit2);
@@ -227,6 +236,49 @@ TEST_F(ViewCommandInput, WheelCountsOnlyInsideTheLowerPanelAndTheStatusBarIsInsi
   Notch(true);
   EXPECT_EQ(V->PageIndex(), 1);
   EXPECT_EQ(Label(), "2 / 8");
+}
+
+// Each input arrives while the viewer renders the heavy drawing, and is handled before the render
+// ends: the page turns, the zoom changes, the page box's page is shown.
+TEST_F(ViewCommandInput, AHeavyDrawingAnswersButtonsAndThePageBoxWhileItRenders) {
+  TForm68* F = StartShowing(QUOLSA_HEAVY_DRAWING);
+  TPdfControl* V = F->Viewer;
+  ASSERT_TRUE(PumpUntilRendered(*V));
+  // Rendering a change to the viewer begins with its first paint.
+  const auto Rendering = [V](auto Change) {
+    Change();
+    V->Update();
+    return !V->PageImageRendered();
+  };
+
+  MoveTo(F->Button2, F->Button2->GetSize().x / 2, F->Button2->GetSize().y / 2);
+  ASSERT_TRUE(Rendering([V] { V->SetScaleMode(smZoom); }));
+  Click(); // "next page"
+  EXPECT_TRUE(HandledWhileRendering(*V, [V] { return V->PageIndex() == 1; }));
+  EXPECT_EQ(Label(), "2 / 4");
+
+  MoveTo(F->Button3, F->Button3->GetSize().x / 2, F->Button3->GetSize().y / 2);
+  ASSERT_TRUE(Rendering([V] { V->SetZoomPercentage(90); }));
+  Click(); // "拡大"
+  EXPECT_TRUE(HandledWhileRendering(*V, [V] { return V->ZoomPercentage() == 108; }));
+
+  ClickOn(Edit2);
+  Edit2->SelectAll();
+  ASSERT_TRUE(Rendering([V] { V->SetZoomPercentage(100); }));
+  Input.Text("4");
+  Input.Char(WXK_RETURN);
+  EXPECT_TRUE(HandledWhileRendering(*V, [V] { return V->PageIndex() == 3; }));
+  EXPECT_EQ(Label(), "4 / 4");
+
+  ClickOn(F->Button6); // "用紙高": the whole sheet
+  ASSERT_TRUE(PumpUntilRendered(*V));
+  const wxPoint Origin = V->ClientToScreen(wxPoint(0, 0));
+  const TScreenShot S = CaptureScreen(Origin.x, Origin.y, V->GetSize().x, V->GetSize().y);
+  for (int N = 0; N < 4; ++N) {
+    const TPoint At = HeavyDrawingMarker(*V, N);
+    const std::uint32_t Pixel = S.At(Origin.x + At.X, Origin.y + At.Y);
+    EXPECT_EQ(Pixel, N == 3 ? 0x000000u : 0xFFFFFFu) << "sheet " << N << " " << ColourText(Pixel);
+  }
 }
 
 TEST_F(ViewCommandInput, MenuOpensAtTheButtonsBottomLeftCorner) {

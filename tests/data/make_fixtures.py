@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes the PDF files the engine tests and the render benchmark read.
 
-Every file is plain PDF text (except the benchmark drawing, whose page contents are compressed) with
+Every file is plain PDF text (except the benchmark drawings, whose page contents are compressed) with
 a correct cross-reference table. Run from any directory: the files land beside this script.
+
+    make_fixtures.py --heavy-drawing FILE   writes only the heavy drawing, to FILE; too large to
+                                            commit, it is made by the build
 
 The test page: 200 x 300 points, white, with a black square from (20, 200) to (80, 260) in page
 space, that is pixels 20..80 x 40..100 when drawn at 200 x 300 pixels.
@@ -11,6 +14,7 @@ import hashlib
 import math
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -79,6 +83,14 @@ def page_tree(pdf, pages, catalog_extra=""):
             (" ".join("%d 0 R" % k for k in kids), len(kids)))
     pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R %s >>" % (tree, catalog_extra))
     return catalog
+
+
+def write_pages(pdf, name, catalog, tree, kids):
+    """Fills the reserved page tree and catalog over the page objects kids, then writes the file."""
+    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
+            (" ".join("%d 0 R" % k for k in kids), len(kids)))
+    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R >>" % tree)
+    pdf.write(name, "/Root %d 0 R" % catalog)
 
 
 def id_entry():
@@ -407,13 +419,96 @@ def drawing():
                 "/Resources << /Font << /F1 %d 0 R >> /XObject << /Plan %d 0 R >> >> >>"
                 % (tree, contents, font, plan))
         kids.append(page)
-    pdf.set(tree, "<< /Type /Pages /Kids [%s] /Count %d >>" %
-            (" ".join("%d 0 R" % k for k in kids), len(kids)))
-    pdf.set(catalog, "<< /Type /Catalog /Pages %d 0 R >>" % tree)
-    pdf.write("drawing.pdf", "/Root %d 0 R" % catalog)
+    write_pages(pdf, "drawing.pdf", catalog, tree, kids)
+
+
+HEAVY_PAGES = 4
+HEAVY_MARKER = 120  # side of each page's marker square, points
+
+
+def heavy_plan():
+    """The content all pages of the heavy drawing share: an A1 floor plan of 40 x 28 rooms whose
+    walls, hatches and furniture are single strokes, as CAD plots write them, and two labels per
+    room. Coordinates in tenths of a point. Returns the content and the number of strokes."""
+    seed = [12345]
+
+    def rnd(n):
+        seed[0] = (seed[0] * 1103515245 + 12345) & 0x7FFFFFFF
+        return seed[0] % n
+
+    ops = ["q 0.1 0 0 0.1 0 0 cm 1 J 1 j"]
+    x0, y0, x1, y1 = 400, 2000, 23440, 16440
+    columns, rows = 40, 28
+    cw, ch = (x1 - x0) // columns, (y1 - y0) // rows
+    strokes = 0
+    for j in range(rows):
+        for i in range(columns):
+            rx, ry = x0 + i * cw, y0 + j * ch
+            ops.append("%d w 0 0 0 RG" % (3 + rnd(4)))
+            for ax, ay, bx, by in ((rx, ry, rx + cw, ry), (rx + cw, ry, rx + cw, ry + ch),
+                                   (rx + cw, ry + ch, rx, ry + ch), (rx, ry + ch, rx, ry)):
+                for k in range(4):  # each wall in four pieces
+                    ops.append("%d %d m %d %d l S" % (
+                        ax + (bx - ax) * k // 4, ay + (by - ay) * k // 4,
+                        ax + (bx - ax) * (k + 1) // 4, ay + (by - ay) * (k + 1) // 4))
+                    strokes += 1
+            ops.append("1 w 0.2 0.2 0.6 RG")  # hatch at 45 degrees inside the walls
+            ix0, iy0, ix1, iy1 = rx + 40, ry + 40, rx + cw - 40, ry + ch - 40
+            for c in range(ix0 - (iy1 - iy0), ix1, 8 + rnd(8)):
+                sx, sy, ex, ey = c, iy0, c + (iy1 - iy0), iy1
+                if sx < ix0:
+                    sy, sx = sy + ix0 - sx, ix0
+                if ex > ix1:
+                    ey, ex = ey - (ex - ix1), ix1
+                if sx < ix1 and sy < iy1:
+                    # every other room is cross-hatched: the same line mirrored
+                    lines = [(sx, sy, ex, ey)] + ([(sx, iy0 + iy1 - sy, ex, iy0 + iy1 - ey)]
+                                                  if (i + j) % 2 else [])
+                    for line in lines:
+                        ops.append("%d %d m %d %d l S" % line)
+                        strokes += 1
+            ops.append("2 w 0.5 0.1 0.1 RG")  # furniture
+            for _ in range(6):
+                fx, fy = rx + 80 + rnd(cw - 200), ry + 80 + rnd(ch - 200)
+                ops.append("%d %d m %d %d l %d %d l %d %d l h S" % (
+                    fx, fy, fx + 60, fy, fx + 60, fy + 40, fx, fy + 40))
+                strokes += 1
+    ops.append("BT 0 g")
+    for j in range(rows):
+        for i in range(columns):
+            rx, ry = x0 + i * cw, y0 + j * ch
+            ops.append("/F1 40 Tf 1 0 0 1 %d %d Tm (R%02d-%02d) Tj" % (rx + 60, ry + ch - 100, j, i))
+            ops.append("/F1 28 Tf 1 0 0 1 %d %d Tm (%.1f m2) Tj" % (rx + 60, ry + 60, cw * ch / 1e5))
+    ops.append("ET Q")
+    return "\n".join(ops).encode(), strokes
+
+
+def heavy_drawing(path):
+    """The heavy drawing: HEAVY_PAGES A1 landscape sheets (2384 x 1684 points) of one plan of some
+    159,000 strokes and 2,240 labels. Below the plan, sheet n (from 0) shows a black square of
+    HEAVY_MARKER points at (40 + 160 n, 40), so every sheet can be told apart on the screen."""
+    plan_ops, _ = heavy_plan()
+    pdf = Pdf()
+    catalog = pdf.reserve()
+    tree = pdf.reserve()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>")
+    plan = pdf.add_stream("/Filter /FlateDecode", zlib.compress(plan_ops, 9))
+    kids = []
+    for sheet in range(HEAVY_PAGES):
+        marker = pdf.add_stream("", b"0 g %d 40 %d %d re f\n" % (
+            40 + 160 * sheet, HEAVY_MARKER, HEAVY_MARKER))
+        page = pdf.reserve()
+        pdf.set(page, "<< /Type /Page /Parent %d 0 R /MediaBox [0 0 2384 1684] "
+                "/Contents [%d 0 R %d 0 R] /Resources << /Font << /F1 %d 0 R >> >> >>"
+                % (tree, plan, marker, font))
+        kids.append(page)
+    write_pages(pdf, path, catalog, tree, kids)
 
 
 if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "--heavy-drawing":
+        heavy_drawing(os.path.abspath(sys.argv[2]))
+        sys.exit(0)
     one_page()
     three_pages()
     transparency()
