@@ -19,3 +19,15 @@ TRect NormalizedRect(const TRect& R) {
 bool PtInRect(const TRect& R, int X, int Y) {
   return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
 }
+
+std::vector<TRect> ChangedRects(const std::vector<TRect>& Old, const std::vector<TRect>& New) {
+  std::vector<TRect> Result;
+  const auto AddMissing = [&Result](const std::vector<TRect>& From, const std::vector<TRect>& In) {
+    for (const TRect& R : From)
+      if (std::find(In.begin(), In.end(), R) == In.end())
+        Result.push_back(R);
+  };
+  AddMissing(Old, New);
+  AddMissing(New, Old);
+  return Result;
+}

@@ -3,6 +3,8 @@
 
 #include "engine/PdfGeometry.h"
 
+#include <vector>
+
 // The part two rectangles share; empty when they do not meet.
 TRect IntersectRect(const TRect& A, const TRect& B);
 // Nothing inside: Right <= Left or Bottom <= Top.
@@ -11,3 +13,6 @@ bool IsEmptyRect(const TRect& R);
 TRect NormalizedRect(const TRect& R);
 // Left and top inclusive, right and bottom exclusive.
 bool PtInRect(const TRect& R, int X, int Y);
+// What a change from the rectangles Old to New repaints: each rectangle of Old that New does not
+// hold, then each of New that Old does not hold. Rectangles in both stay as they are on screen.
+std::vector<TRect> ChangedRects(const std::vector<TRect>& Old, const std::vector<TRect>& New);
