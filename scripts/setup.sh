@@ -14,7 +14,7 @@ die() { printf 'setup: ERROR: %s\n' "$*" >&2; exit 1; }
 packages=(
   build-essential cmake ninja-build pkg-config git ca-certificates
   libwxgtk3.2-dev libcairo2-dev libgtest-dev googletest
-  xvfb xauth x11-utils xdotool imagemagick libxtst-dev
+  xvfb xauth x11-utils xdotool xclip imagemagick libxtst-dev
   fonts-ipafont-gothic fonts-dejavu-core
   python3
 )

@@ -43,9 +43,15 @@ TPdfControl::TPdfControl(wxWindow* Parent) : FDocument(std::make_unique<TPdfDocu
   Bind(wxEVT_SCROLLWIN_PAGEDOWN, &TPdfControl::HandleScroll, this);
   Bind(wxEVT_SCROLLWIN_THUMBTRACK, &TPdfControl::HandleScroll, this);
   Bind(wxEVT_SCROLLWIN_THUMBRELEASE, &TPdfControl::HandleScroll, this);
+  BindInput();
 }
 
 TPdfControl::~TPdfControl() {
+  // A window going away mid-drag keeps no timer and no hold on the pointer.
+  CancelAutoScroll();
+  FTripleClickTimer.Stop();
+  if (HasCapture())
+    ReleaseMouse();
   FPageBitmap.reset();
   // The document closes its pages; their form events must not reach a control being destroyed.
   FDocument->SetOnFormInvalidate(nullptr);
@@ -180,9 +186,7 @@ bool TPdfControl::MoveToPage(int Value, bool ScrollTransition, bool ReverseTrans
 }
 
 void TPdfControl::RefreshPageState(bool Silent) {
-  FSelStartCharIndex = 0;
-  FSelStopCharIndex = 0;
-  FSelectionActive = false;
+  FSelection.Reset();
   CollectHighlights();
   CollectWebLinks();
   RelayoutAndRepaint();
@@ -300,10 +304,8 @@ TColor TPdfControl::EffectivePageColor() const {
 void TPdfControl::HandleFormInvalidate(TPdfDocument*, TPdfPage* Page, const TPdfRect& PageRect) {
   FRenderedPageIndex = -1;
   FFormOutputSelectedRects.clear();
-  if (Page) {
-    const TRect R = NormalizedRect(MapPageRectToClient(*Page, PageRect));
-    RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
-  }
+  if (Page)
+    RepaintClientRect(MapPageRectToClient(*Page, PageRect));
 }
 
 void TPdfControl::HandleFormOutputSelectedRect(TPdfDocument*, TPdfPage*, const TPdfRect& PageRect) {

@@ -39,14 +39,14 @@ void TPdfControl::HandlePaint(wxPaintEvent&) {
     return;
   }
   const bool Direct = IsDirectPageDraw(FBufferedPageDraw, FDrawWidth, FDrawHeight, Size.x, Size.y);
-  if (Direct || FSelectionActive || !FHighlightTextRects.empty() ||
+  if (Direct || FSelection.Active() || !FHighlightTextRects.empty() ||
       !FFormOutputSelectedRects.empty()) {
     if (IsEmptyRect(Clip))
       return;
     TOffscreenSurface Surface(Clip);
     FillBackgroundBands(Surface, Size.x, Size.y, GetPageRect(), FColor);
     PaintPageImage(Surface, &Surface, *Page, Direct);
-    if (FSelectionActive)
+    if (FSelection.Active())
       PaintSelection(Surface, *Page);
     PaintFormSelection(Surface, *Page);
     PaintHighlights(Surface, *Page);
@@ -96,11 +96,8 @@ void TPdfControl::RenderPageImage(TOffscreenSurface& Target, int X, int Y, TPdfP
 }
 
 void TPdfControl::PaintSelection(TOffscreenSurface& Target, TPdfPage& Page) {
-  const int Count = Page.GetTextRectCount(SelStart(), SelLength());
-  TPdfControlPdfRectArray Rects;
-  for (int I = 0; I < Count; ++I)
-    Rects.push_back(Page.GetTextRect(I));
-  BlendRects(Target, MapPageRectsToClient(Page, Rects), SelectionColor);
+  const TShownPage OnScreen{&Page, FDrawX, FDrawY, FDrawWidth, FDrawHeight, FRotation};
+  BlendRects(Target, FSelection.SelectionClientRects(OnScreen), SelectionColor);
 }
 
 void TPdfControl::PaintFormSelection(TOffscreenSurface& Target, TPdfPage& Page) {

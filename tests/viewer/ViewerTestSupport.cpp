@@ -1,8 +1,11 @@
 #include "ViewerTestSupport.h"
 
+#include "PointerInput.h"
+
 #include "engine/PdfEngineInit.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FilePath.h"
+#include "viewer/ClientRect.h"
 
 #include <fstream>
 #include <unistd.h>
@@ -36,9 +39,15 @@ void TViewerTest::TearDown() {
   TWindowTest::TearDown();
 }
 
-TPdfControl* TViewerTest::MakeViewer(int Width, int Height) {
+TPdfControl* TViewerTest::MakeViewer(int Width, int Height,
+                                     const std::function<TPdfControl*(wxWindow*)>& Create) {
   Frame = new wxFrame(nullptr, wxID_ANY, "viewer", wxPoint(50, 40)); // destroyed by TearDown
-  Viewer = new TPdfControl(Frame);                                   // owned by the frame
+  // Owned by the frame.
+  Viewer = Create ? Create(Frame) : new TPdfControl(Frame);
+  Viewer->Bind(wxEVT_MOTION, [this](wxMouseEvent& Event) {
+    LastMotion = Event.GetPosition();
+    Event.Skip();
+  });
   Frame->SetClientSize(Width, Height);
   Frame->Show();
   PumpUntil([this] { return Frame->IsShownOnScreen() && Viewer->GetSize().x > 0; });
@@ -66,4 +75,63 @@ TScreenShot TViewerTest::Shot() {
   S.Left = 0;
   S.Top = 0;
   return S;
+}
+
+// The server may fold a move into the pointer's entering the window: moved again by a pixel and
+// back, the pointer makes the viewer see the move.
+void TViewerTest::MoveTo(int X, int Y) {
+  const wxPoint At = Viewer->ClientToScreen(wxPoint(X, Y));
+  for (int Try = 0; Try < 3; ++Try) {
+    SendPointerMove(At.x, At.y);
+    if (PumpUntil([this, X, Y] { return LastMotion == wxPoint(X, Y); }, 300))
+      break;
+    SendPointerMove(At.x + 1, At.y);
+    PumpEvents(10);
+  }
+  PumpEvents(10);
+}
+
+void TViewerTest::Press() {
+  SendButton(1, true);
+  PumpEvents(30);
+}
+
+void TViewerTest::Release() {
+  SendButton(1, false);
+  PumpEvents(30);
+}
+
+void TViewerTest::ClickAt(TPoint P) {
+  MoveTo(P);
+  Press();
+  Release();
+}
+
+void TViewerTest::DoubleClickAt(TPoint P) {
+  MoveTo(P);
+  for (int I = 0; I < 2; ++I) {
+    SendButton(1, true);
+    SendButton(1, false);
+  }
+  PumpEvents(60);
+}
+
+void TViewerTest::DragFromTo(TPoint From, TPoint To) {
+  MoveTo(From);
+  Press();
+  // Through a point between, as a hand moves.
+  MoveTo((From.X + To.X) / 2, (From.Y + To.Y) / 2);
+  MoveTo(To);
+  Release();
+}
+
+void TViewerTest::Key(int KeyCode, int Modifiers) {
+  Input.Char(KeyCode, Modifiers);
+  PumpEvents(60);
+}
+
+TPoint TViewerTest::CharCentre(int CharIndex) {
+  const TRect Box =
+      NormalizedRect(Viewer->PageToDevice(Viewer->CurrentPage()->GetCharBox(CharIndex)));
+  return {(Box.Left + Box.Right) / 2, (Box.Top + Box.Bottom) / 2};
 }
