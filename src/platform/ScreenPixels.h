@@ -4,9 +4,10 @@
 
 namespace platform {
 
-// Copies Width x Height pixels (bytes blue, green, red, unused; rows top-down, Stride bytes apart)
-// with their top-left corner at (X, Y) of the context.
-void DrawPixels(void* NativeContext, const void* Pixels, int Stride, int Width, int Height, int X,
-                int Y);
+// Copies the block of Width x Height pixels at (SourceX, SourceY) of a picture (bytes blue, green,
+// red, unused; rows top-down, Stride bytes apart, the first at Pixels) to (X, Y) of the context.
+// Only the rows of the block are read.
+void DrawPixels(void* NativeContext, const void* Pixels, int Stride, int SourceX, int SourceY,
+                int Width, int Height, int X, int Y);
 
 } // namespace platform

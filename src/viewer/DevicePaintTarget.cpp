@@ -19,9 +19,6 @@ void TDevicePaintTarget::DrawImage(const TPdfSurface& Image, int X, int Y) {
   const TRect Cut = IntersectRect({X, Y, X + Image.Width(), Y + Image.Height()}, FClip);
   if (IsEmptyRect(Cut))
     return;
-  const std::uint8_t* First = Image.Pixels() +
-                              static_cast<std::ptrdiff_t>(Cut.Top - Y) * Image.Stride() +
-                              static_cast<std::ptrdiff_t>(Cut.Left - X) * 4;
-  platform::DrawPixels(FDC.GetHandle(), First, Image.Stride(), Cut.Right - Cut.Left,
-                       Cut.Bottom - Cut.Top, Cut.Left, Cut.Top);
+  platform::DrawPixels(FDC.GetHandle(), Image.Pixels(), Image.Stride(), Cut.Left - X, Cut.Top - Y,
+                       Cut.Right - Cut.Left, Cut.Bottom - Cut.Top, Cut.Left, Cut.Top);
 }

@@ -221,68 +221,48 @@ void TPdfControl::RaisePageChange() {
 
 // Properties --------------------------------------------------------------------------------------
 
-void TPdfControl::SetScaleMode(TPdfControlScaleMode Value) {
-  if (Value == FScaleMode)
+template <typename T>
+void TPdfControl::Change(T& Field, const T& Value, void (TPdfControl::*Effect)()) {
+  if (Field == Value)
     return;
-  FScaleMode = Value;
-  RelayoutAndRepaint();
+  Field = Value;
+  (this->*Effect)();
+}
+
+void TPdfControl::SetScaleMode(TPdfControlScaleMode Value) {
+  Change(FScaleMode, Value, &TPdfControl::RelayoutAndRepaint);
 }
 
 void TPdfControl::SetZoomPercentage(int Value) {
-  Value = std::clamp(Value, MinZoom, MaxZoom);
-  if (Value == FZoomPercentage)
-    return;
-  FZoomPercentage = Value;
-  RelayoutAndRepaint();
+  Change(FZoomPercentage, std::clamp(Value, MinZoom, MaxZoom), &TPdfControl::RelayoutAndRepaint);
 }
 
 void TPdfControl::SetRotation(TPdfPageRotation Value) {
-  if (Value == FRotation)
-    return;
-  FRotation = Value;
-  RelayoutAndRepaint();
+  Change(FRotation, Value, &TPdfControl::RelayoutAndRepaint);
 }
 
 void TPdfControl::SetPageColor(TColor Value) {
-  if (Value == FPageColor)
-    return;
-  FPageColor = Value;
-  RepaintPageArea();
+  Change(FPageColor, Value, &TPdfControl::RepaintPageArea);
 }
 
 void TPdfControl::SetDrawOptions(TPdfPageRenderOptions Value) {
-  if (Value == FDrawOptions)
-    return;
-  FDrawOptions = Value;
-  RepaintPageArea();
+  Change(FDrawOptions, Value, &TPdfControl::RepaintPageArea);
 }
 
 void TPdfControl::SetPageBorderColor(TColor Value) {
-  if (Value == FPageBorderColor)
-    return;
-  FPageBorderColor = Value;
-  RepaintPageArea();
+  Change(FPageBorderColor, Value, &TPdfControl::RepaintPageArea);
 }
 
 void TPdfControl::SetPageShadowColor(TColor Value) {
-  if (Value == FPageShadowColor)
-    return;
-  FPageShadowColor = Value;
-  RepaintPageArea();
+  Change(FPageShadowColor, Value, &TPdfControl::RepaintPageArea);
 }
 
 void TPdfControl::SetPageShadowSize(int Value) {
-  if (Value == FPageShadowSize)
-    return;
-  FPageShadowSize = Value;
-  RepaintPageArea();
+  Change(FPageShadowSize, Value, &TPdfControl::RepaintPageArea);
 }
 
 void TPdfControl::SetPageShadowPadding(int Value) {
-  if (Value == FPageShadowPadding)
-    return;
-  FPageShadowPadding = Value;
-  RepaintPageArea();
+  Change(FPageShadowPadding, Value, &TPdfControl::RepaintPageArea);
 }
 
 void TPdfControl::SetColor(TColor Value) {

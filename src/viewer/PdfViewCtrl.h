@@ -182,6 +182,8 @@ private:
   void CompleteLoad();
   template <typename TLoad> void LoadWith(TLoad&& Load);
   void RefreshPageState(bool Silent);
+  // A property setter: stores Value and runs Effect, unless Field holds Value already.
+  template <typename T> void Change(T& Field, const T& Value, void (TPdfControl::*Effect)());
   void RelayoutAndRepaint();
   void RepaintPageArea();
   bool HasValidPage() const;

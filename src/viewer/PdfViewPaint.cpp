@@ -52,7 +52,7 @@ void TPdfControl::HandlePaint(wxPaintEvent&) {
     PaintHighlights(Surface, *Page);
     PaintBorderShadow(Surface);
     const TPdfSurface& Pixels = Surface.Surface();
-    platform::DrawPixels(DC.GetHandle(), Pixels.Pixels(), Pixels.Stride(), Pixels.Width(),
+    platform::DrawPixels(DC.GetHandle(), Pixels.Pixels(), Pixels.Stride(), 0, 0, Pixels.Width(),
                          Pixels.Height(), Clip.Left, Clip.Top);
   } else {
     TDevicePaintTarget Target(DC, Clip);
