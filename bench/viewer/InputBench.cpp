@@ -9,8 +9,9 @@
 //   viewer_input_bench [document.pdf] [rounds]
 #include "PointerInput.h"
 
+#include "BenchSupport.h"
+
 #include "engine/PdfEngineCore.h"
-#include "platform/ScrollBarStyle.h"
 #include "viewer/ClientRect.h"
 #include "viewer/PdfViewCtrl.h"
 
@@ -29,34 +30,17 @@
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
-
 constexpr int ViewWidth = 1200;
 constexpr int ViewHeight = 900;
 constexpr unsigned long KeyDown = 0xFF54;     // XK_Down
 constexpr unsigned long KeyPageDown = 0xFF56; // XK_Next
 
-double Ms(TClock::duration D) {
-  return std::chrono::duration<double, std::milli>(D).count();
-}
-
-double Median(std::vector<double> V) {
-  std::sort(V.begin(), V.end());
-  return V.empty() ? 0 : V[V.size() / 2];
-}
-
-class TBench {
+class TBench : TBenchViewer {
 public:
-  TBench(const std::string& File, int Rounds) : FFile(File), FRounds(Rounds) {}
+  TBench(const std::string& File, int Rounds)
+      : TBenchViewer("input bench", ViewWidth, ViewHeight), FFile(File), FRounds(Rounds) {}
 
   void Run() {
-    FDisplay = XOpenDisplay(nullptr);
-    FFrame = new wxFrame(nullptr, wxID_ANY, "input bench", wxPoint(0, 0)); // destroyed below
-    FViewer = new TPdfControl(FFrame);                                     // owned by the frame
-    FFrame->SetClientSize(ViewWidth, ViewHeight);
-    FFrame->Show();
-    Pump(300);
-    FViewer->SetOnPaint([this](TPdfControl&) { ++FPaints; });
     FViewer->Bind(wxEVT_MOTION, [this](wxMouseEvent& Event) {
       FLastMotion = Event.GetPosition();
       Event.Skip();
@@ -85,34 +69,9 @@ public:
     Dragging();
     Hovering();
     Highlighting();
-    FFrame->Destroy();
-    Pump(50);
-    XCloseDisplay(FDisplay);
   }
 
 private:
-  void Pump(int Milliseconds) {
-    const auto End = TClock::now() + std::chrono::milliseconds(Milliseconds);
-    while (TClock::now() < End) {
-      wxTheApp->Yield(true);
-      ::usleep(1000);
-    }
-  }
-
-  // Lets the toolkit run until Done, then until the server has drawn what was painted.
-  void WaitUntil(const std::function<bool()>& Done) {
-    const auto Give = TClock::now() + std::chrono::seconds(5);
-    while (!Done() && TClock::now() < Give)
-      wxTheApp->Yield(true);
-    XSync(FDisplay, False);
-  }
-
-  void WaitForPaint() {
-    const int Before = FPaints;
-    FViewer->Update();
-    WaitUntil([&] { return FPaints != Before; });
-  }
-
   // Sends a pointer move; Seen tells when the viewer has had it.
   void MoveTo(int X, int Y) {
     const wxPoint At = FViewer->ClientToScreen(wxPoint(X, Y));
@@ -121,16 +80,7 @@ private:
   bool Seen(TPoint P) const { return FLastMotion == wxPoint(P.X, P.Y); }
 
   double BareRender(int Index, int Width, int Height) {
-    std::vector<std::uint32_t> Buffer(std::size_t(Width) * Height);
-    const auto Start = TClock::now();
-    FPDF_PAGE Page = FPDF_LoadPage(FBare.Handle(), Index);
-    FPDF_BITMAP Bitmap =
-        FPDFBitmap_CreateEx(Width, Height, FPDFBitmap_BGRA, Buffer.data(), Width * 4);
-    FPDFBitmap_FillRect(Bitmap, 0, 0, Width, Height, 0xFFFFFFFF);
-    FPDF_RenderPageBitmap(Bitmap, Page, 0, 0, Width, Height, 0, 0);
-    FPDFBitmap_Destroy(Bitmap);
-    FPDF_ClosePage(Page);
-    return Ms(TClock::now() - Start);
+    return ::BareRender(FBare, Index, Width, Height);
   }
 
   void Report(const char* What, const std::vector<double>& Times) {
@@ -198,7 +148,7 @@ private:
       std::printf("dragging: no text on the first screen\n");
       return;
     }
-    std::vector<double> Steps;
+    std::vector<double> Steps, Handled;
     for (int R = 0; R < 4 * FRounds; ++R) {
       const TPoint From = CharCentre(First);
       MoveTo(From.X, From.Y);
@@ -210,7 +160,9 @@ private:
         const int Before = FPaints;
         const auto Start = TClock::now();
         MoveTo(To.X, To.Y);
-        WaitUntil([&] { return Seen(To) && FPaints != Before; });
+        WaitUntil([&] { return Seen(To); });
+        Handled.push_back(Ms(TClock::now() - Start));
+        WaitUntil([&] { return FPaints != Before; });
         Steps.push_back(Ms(TClock::now() - Start));
       }
       SendButton(1, false);
@@ -232,6 +184,7 @@ private:
     }
     std::printf("dragging over text, median of %zu moves:\n", Steps.size());
     Report("pointer move to the new selection shown", Steps);
+    Report("of it: the move handled, the paint asked for", Handled);
     Report("of it: the nearest character found", Find);
     Report("of it: the changed selection painted", Paint);
   }
@@ -293,42 +246,14 @@ private:
 
   std::string FFile;
   int FRounds;
-  Display* FDisplay = nullptr;
-  wxFrame* FFrame = nullptr;
-  TPdfControl* FViewer = nullptr;
   TPdfDocument FBare;
-  int FPaints = 0;
   double FRender = 0;
   wxPoint FLastMotion;
 };
 
-int Result = 0;
-
-class TBenchApp : public wxApp {
-public:
-  bool OnInit() override {
-    namespace fs = std::filesystem;
-    const std::string File = argc > 1 ? argv[1].ToStdString() : QUOLSA_TEST_DATA "/drawing.pdf";
-    const int Rounds = argc > 2 ? std::max(1, std::stoi(argv[2].ToStdString())) : 3;
-    try {
-      SetEngineDirectory(
-          (fs::read_symlink("/proc/self/exe").parent_path() / "PDFium" / "x64").string());
-      std::printf("viewer input benchmark: %s\n", fs::path(File).filename().c_str());
-      TBench(File, Rounds).Run();
-    } catch (const std::exception& E) {
-      std::fprintf(stderr, "viewer input benchmark: %s\n", E.what());
-      Result = 1;
-    }
-    return false; // no message loop: the measuring is done
-  }
-};
-
 } // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(TBenchApp);
-
 int main(int argc, char** argv) {
-  platform::RequestClassicScrollBars();
-  wxEntry(argc, argv);
-  return Result;
+  return RunViewerBench(argc, argv, "viewer input benchmark",
+                        [](const std::string& File, int Rounds) { TBench(File, Rounds).Run(); });
 }

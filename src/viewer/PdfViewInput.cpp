@@ -16,15 +16,21 @@ constexpr int AutoScrollInterval = 50; // milliseconds
 constexpr int CursorCharTolerance = 5; // page units
 constexpr int FallbackDoubleClickTime = 500;
 
-TMouseButton ButtonOf(const wxMouseEvent& Event) {
-  switch (Event.GetButton()) {
-  case wxMOUSE_BTN_LEFT:
-    return mbLeft;
-  case wxMOUSE_BTN_RIGHT:
-    return mbRight;
-  default:
-    return mbMiddle;
-  }
+// What the handlers read of a mouse event: the button pressed or released, the modifiers and
+// buttons held, the client position.
+struct TMouseInput {
+  TMouseButton Button;
+  TShiftState Shift;
+  int X;
+  int Y;
+};
+
+TMouseInput MouseInputOf(const wxMouseEvent& Event) {
+  const int Button = Event.GetButton();
+  return {Button == wxMOUSE_BTN_LEFT    ? mbLeft
+          : Button == wxMOUSE_BTN_RIGHT ? mbRight
+                                        : mbMiddle,
+          ShiftStateOf(Event), Event.GetX(), Event.GetY()};
 }
 
 // The engine takes characters as UTF-16 code units.
@@ -83,10 +89,7 @@ void TPdfControl::EndDrag() {
 
 void TPdfControl::HandleMouseDown(wxMouseEvent& Event) {
   Event.Skip();
-  const TMouseButton Button = ButtonOf(Event);
-  const TShiftState Shift = ShiftStateOf(Event);
-  const int X = Event.GetX();
-  const int Y = Event.GetY();
+  const auto [Button, Shift, X, Y] = MouseInputOf(Event);
   if (Button == mbLeft) {
     CancelAutoScroll();
     SetFocus();
@@ -184,10 +187,7 @@ void TPdfControl::HandleMouseMove(wxMouseEvent& Event) {
 
 void TPdfControl::HandleMouseUp(wxMouseEvent& Event) {
   Event.Skip();
-  const TMouseButton Button = ButtonOf(Event);
-  const TShiftState Shift = ShiftStateOf(Event);
-  const int X = Event.GetX();
-  const int Y = Event.GetY();
+  const auto [Button, Shift, X, Y] = MouseInputOf(Event);
   if (Button == mbLeft && HasCapture())
     ReleaseMouse();
   if (TPdfPage* Page = FormEventsApply() ? ShownPage() : nullptr) {

@@ -92,6 +92,15 @@ void TTextSelection::SelectText(const TShownPage& Shown, int CharIndex, int Coun
 }
 
 bool TTextSelection::SelectWord(const TShownPage& Shown, int CharIndex) {
+  return SelectBetween(Shown, CharIndex, IsWordSpace, true);
+}
+
+bool TTextSelection::SelectLine(const TShownPage& Shown, int CharIndex) {
+  return SelectBetween(Shown, CharIndex, IsLineBreak, false);
+}
+
+bool TTextSelection::SelectBetween(const TShownPage& Shown, int CharIndex,
+                                   bool (*IsSeparator)(char16_t), bool SkipSeparators) {
   if (!Shown.Page)
     return false;
   ChangeSelection(Shown, false, 0, 0);
@@ -100,33 +109,15 @@ bool TTextSelection::SelectWord(const TShownPage& Shown, int CharIndex) {
   if (CharIndex < 0 || CharIndex >= Count)
     return false;
   int I = CharIndex;
-  while (I < Count && IsWordSpace(Page.ReadChar(I)))
+  while (SkipSeparators && I < Count && IsSeparator(Page.ReadChar(I)))
     ++I;
   if (I == Count)
     return false;
   int Start = I;
-  while (Start - 1 >= 0 && !IsWordSpace(Page.ReadChar(Start - 1)))
+  while (Start - 1 >= 0 && !IsSeparator(Page.ReadChar(Start - 1)))
     --Start;
   int Stop = I;
-  while (Stop + 1 < Count && !IsWordSpace(Page.ReadChar(Stop + 1)))
-    ++Stop;
-  ChangeSelection(Shown, true, Start, Stop);
-  return true;
-}
-
-bool TTextSelection::SelectLine(const TShownPage& Shown, int CharIndex) {
-  if (!Shown.Page)
-    return false;
-  ChangeSelection(Shown, false, 0, 0);
-  TPdfPage& Page = *Shown.Page;
-  const int Count = Page.GetCharCount();
-  if (CharIndex < 0 || CharIndex >= Count)
-    return false;
-  int Start = CharIndex;
-  while (Start - 1 >= 0 && !IsLineBreak(Page.ReadChar(Start - 1)))
-    --Start;
-  int Stop = CharIndex;
-  while (Stop + 1 < Count && !IsLineBreak(Page.ReadChar(Stop + 1)))
+  while (Stop + 1 < Count && !IsSeparator(Page.ReadChar(Stop + 1)))
     ++Stop;
   ChangeSelection(Shown, true, Start, Stop);
   return true;

@@ -69,6 +69,11 @@ public:
   TPdfControlRectArray SelectionClientRects(const TShownPage& Shown) const;
 
 private:
+  // Clears, then selects the run of characters around CharIndex up to the separators on either
+  // side; with SkipSeparators a separator at CharIndex moves on to the next run.
+  bool SelectBetween(const TShownPage& Shown, int CharIndex, bool (*IsSeparator)(char16_t),
+                     bool SkipSeparators);
+
   int FSelStartCharIndex = 0;
   int FSelStopCharIndex = 0;
   bool FSelectionActive = false;

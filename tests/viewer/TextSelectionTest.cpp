@@ -1,6 +1,7 @@
 // The selection model on real pages of the engine, without a window: selecting text, words and
 // lines, extending to a point, and the rectangles a change repaints.
 #include "EngineTestSupport.h"
+#include "TextFixture.h"
 
 #include "engine/PdfUnicode.h"
 #include "viewer/ClientRect.h"
@@ -9,14 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-// text.pdf, as the engine reads it: three lines joined by CR LF.
-const std::u16string Line1 = u"Hello World";
-const std::u16string Line2 = u"Visit https://example.com/quolsa today";
-const std::u16string Line3 = u"hello HELLO Helloworld";
-const int Line2Start = int(Line1.size()) + 2;
-const int Line3Start = Line2Start + int(Line2.size()) + 2;
-const int TextCount = Line3Start + int(Line3.size());
 
 std::string Utf8(const std::u16string& S) {
   return Utf16ToUtf8(S);

@@ -5,9 +5,6 @@
 
 #include "engine/PdfUnicode.h"
 
-#include <wx/button.h>
-#include <wx/sizer.h>
-
 namespace {
 
 class ViewerForm : public TViewerTest {
@@ -116,12 +113,7 @@ TEST_F(ViewerForm, ArrowKeysTheFieldTakesDoNotScrollTheView) {
 
 TEST_F(ViewerForm, LosingTheFocusEndsTheFieldsEditing) {
   MakeViewer(400, 300);
-  auto* Other = new wxButton(Frame, wxID_ANY, "other"); // owned by the frame
-  auto* Sizer = new wxBoxSizer(wxVERTICAL);             // owned by the frame
-  Sizer->Add(Viewer, 1, wxEXPAND);
-  Sizer->Add(Other);
-  Frame->SetSizer(Sizer);
-  Frame->SetClientSize(400, 300 + Other->GetSize().y);
+  wxWindow* Other = AddButtonBelow();
   Load("form-fields.pdf");
   Viewer->SetPageIndex(1);
   Settle();

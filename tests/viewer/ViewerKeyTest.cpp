@@ -5,9 +5,6 @@
 
 #include "engine/PdfUnicode.h"
 
-#include <wx/button.h>
-#include <wx/sizer.h>
-
 namespace {
 
 class ViewerKeys : public TViewerTest {
@@ -58,13 +55,7 @@ TEST_F(ViewerKeys, ArrowsScrollByStepsShiftByLargerOnes) {
 
 TEST_F(ViewerKeys, ArrowsAndTabStayWithTheControl) {
   MakeViewer(400, 300);
-  // A second control that could take the focus.
-  auto* Other = new wxButton(Frame, wxID_ANY, "other"); // owned by the frame
-  auto* Sizer = new wxBoxSizer(wxVERTICAL);             // owned by the frame
-  Sizer->Add(Viewer, 1, wxEXPAND);
-  Sizer->Add(Other);
-  Frame->SetSizer(Sizer);
-  Frame->Layout();
+  AddButtonBelow(); // a second control that could take the focus
   Load("drawing.pdf");
   Focus();
   for (const int K : {WXK_TAB, WXK_DOWN, WXK_RIGHT, WXK_UP, WXK_LEFT}) {

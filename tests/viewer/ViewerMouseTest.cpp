@@ -1,6 +1,7 @@
 // The mouse on the viewer, through the X server: dragging over text, double and triple clicks,
 // copying to the X clipboard, scrolling by itself while a drag is above the control, the cursor
 // and web links.
+#include "TextFixture.h"
 #include "ViewerTestSupport.h"
 #include "XClipboard.h"
 
@@ -11,15 +12,6 @@
 #include <wx/settings.h>
 
 namespace {
-
-// text.pdf: three lines joined by CR LF.
-const std::u16string Line1 = u"Hello World";
-const std::u16string Line2 = u"Visit https://example.com/quolsa today";
-const std::u16string Line3 = u"hello HELLO Helloworld";
-const int Line2Start = int(Line1.size()) + 2;
-const int Line3Start = Line2Start + int(Line2.size()) + 2;
-const int UrlStart = Line2Start + 6;
-const std::string Url = "https://example.com/quolsa";
 
 class ViewerMouse : public TViewerTest {
 protected:

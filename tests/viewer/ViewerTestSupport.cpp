@@ -9,7 +9,9 @@
 
 #include <fstream>
 #include <unistd.h>
+#include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/sizer.h>
 
 long ResidentBytes() {
   std::ifstream Statm("/proc/self/statm");
@@ -54,6 +56,18 @@ TPdfControl* TViewerTest::MakeViewer(int Width, int Height,
   PumpUntil([this, Width, Height] { return Viewer->GetSize() == wxSize(Width, Height); });
   Settle();
   return Viewer;
+}
+
+wxWindow* TViewerTest::AddButtonBelow() {
+  const wxSize Size = Viewer->GetSize();
+  auto* Button = new wxButton(Frame, wxID_ANY, "other"); // owned by the frame
+  auto* Sizer = new wxBoxSizer(wxVERTICAL);              // owned by the frame
+  Sizer->Add(Viewer, 1, wxEXPAND);
+  Sizer->Add(Button);
+  Frame->SetSizer(Sizer);
+  Frame->SetClientSize(Size.x, Size.y + Button->GetSize().y);
+  PumpUntil([this, Size] { return Viewer->GetSize() == Size; });
+  return Button;
 }
 
 void TViewerTest::Load(const std::string& Name) {

@@ -25,6 +25,8 @@ protected:
   // Create (a plain viewer without one).
   TPdfControl* MakeViewer(int Width = 400, int Height = 300,
                           const std::function<TPdfControl*(wxWindow*)>& Create = {});
+  // A button below the viewer in its frame, which keeps the viewer's size.
+  wxWindow* AddButtonBelow();
   // Loads a fixture and lets the viewer paint it.
   void Load(const std::string& Name);
   // Lets the viewer paint what is pending.
