@@ -7,6 +7,10 @@
 #include "app/StatusLine.h"
 #include "app/ViewCommands.h"
 #include "app/WxText.h"
+#include "cad/CadCommands.h"
+#include "cad/MessageFilter.h"
+#include "cad/TaregetCADUnit.h"
+#include "cad/TargetList.h"
 #include "cad/TargetProgID.h"
 #include "engine/PdfEngineInit.h"
 #include "platform/DynamicLibrary.h"
@@ -337,8 +341,19 @@ void TForm68::CreateViewer() {
   LayoutPanel2();
 }
 
-// The caption names the current target from the target list; comes with the target list.
-void TForm68::SetCaptionFromTargetList() {}
+// The caption names the current target when the target list has a line for it.
+void TForm68::SetCaptionFromTargetList() {
+  std::optional<TTargetListText> List;
+  try {
+    List = ReadTargetListFile(TargetListFilePath(platform::ExtractFileDir(FExecutablePath)));
+  } catch (const EFOpenError&) {
+    ShowCurrentException(); // start-up goes on with the design caption
+  }
+  if (!List)
+    return;
+  if (const std::optional<std::string> Name = CaptionNameOf(List->Lines, TargetProgID))
+    SetTitle(ToWx(TargetCaption(ApplicationTitle, *Name)));
+}
 
 // Edit1 and Edit2 hold the stored file name and page box text. Without a viewer they stay, so the
 // CAD import can still hand the stored file over.
@@ -376,9 +391,24 @@ void TForm68::RegisterDroppedFiles() {
   DragAcceptFiles(true);
 }
 
-// Comes with the CAD connection.
-void TForm68::CreateMessageFilter() {}
-void TForm68::RevokeMessageFilter() {}
+void TForm68::CreateMessageFilter() {
+  FMessageFilter = std::make_unique<TMessageFilter>();
+  FMessageFilter->RegisterFilter();
+}
+
+void TForm68::RevokeMessageFilter() {
+  if (FMessageFilter)
+    FMessageFilter->RevokeFilter();
+}
+
+// Without a viewer the first page counts as shown.
+int TForm68::ShownPageNumber() const {
+  return Viewer ? Viewer->PageIndex() + 1 : 1;
+}
+
+std::string TForm68::LispFile() const {
+  return LispFilePath(platform::ExtractFileDir(FExecutablePath));
+}
 
 // The view commands act on the viewer whether it is shown or hidden; without a viewer they do
 // nothing.
@@ -434,9 +464,21 @@ void TForm68::Button8Click(wxCommandEvent&) {
   if (Viewer)
     Viewer->SetRotation(RotatedLeft(Viewer->Rotation()));
 }
-void TForm68::Button11Click(wxCommandEvent&) {}
-void TForm68::Button12Click(wxCommandEvent&) {}
-void TForm68::Button13Click(wxCommandEvent&) {}
+
+void TForm68::Button11Click(wxCommandEvent&) {
+  ImportPdf({FromWx(Edit1->GetValue()), ShownPageNumber(), FromWx(Edit3->GetValue()), LispFile()});
+}
+
+// The dialog's OK applies the choice itself.
+void TForm68::Button12Click(wxCommandEvent&) {
+  if (TargetCADForm)
+    TargetCADForm->ShowModal();
+}
+
+void TForm68::Button13Click(wxCommandEvent&) {
+  RunCleanUpCommand(QuolsaCommandName, LispFile());
+}
+
 // The menu opens at the bottom-left corner of the "MENU" button.
 void TForm68::Button14Click(wxCommandEvent&) {
   const wxPoint At = Panel1->GetPosition() + Button14->GetPosition();
@@ -453,7 +495,20 @@ void TForm68::Edit2KeyPress(wxKeyEvent& Event) {
   Viewer->SetPageIndex(PageIndexOfText(FromWx(Edit2->GetValue()), 0));
   Label1->SetLabel(ToWx(PageLabel(Viewer->PageIndex(), Viewer->PageCount())));
 }
-void TForm68::pdfLINEClick(wxCommandEvent&) {}
+
+// The command items tell themselves apart by the clicked item itself.
+void TForm68::pdfLINEClick(wxCommandEvent& Event) {
+  const wxMenuItem* Clicked = PopupMenu1->FindItem(Event.GetId());
+  const std::pair<const wxMenuItem*, const char*> Commands[] = {
+      {pdfLINE, PdfLineCommandName}, {lnAlp, LineAlignCommandName},   {crCut, CircleCutCommandName},
+      {oneLine, OneLineCommandName}, {txlines, TextLinesCommandName}, {quoLSA, QuolsaCommandName}};
+  for (const auto& [Item, Name] : Commands)
+    if (Item == Clicked) {
+      RunCleanUpCommand(Name, LispFile());
+      return;
+    }
+}
+
 void TForm68::HandleWheelNotches(wxMouseEvent& Event) {
   if (Event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
     return;

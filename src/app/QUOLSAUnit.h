@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class TMessageFilter;
 class TPdfControl;
 class TStatusLine;
 class wxButton;
@@ -27,6 +28,8 @@ public:
 
   const std::string& SettingsFileName() const { return FSettingsFileName; }
   const std::string& EngineDirectory() const { return ::EngineDirectory(); }
+  // The page the import hands to the CAD: the shown page, counted from 1.
+  int ShownPageNumber() const;
 
   wxPanel* Panel1;
   wxTextCtrl* Edit1; // full path of the shown document
@@ -109,6 +112,8 @@ private:
 
   void FormClose(wxCloseEvent& Event);
   void RunFormDestroy();
+  // "quolsa.lsp" beside the executable.
+  std::string LispFile() const;
 
   class TWheelFilter;
   std::unique_ptr<TWheelFilter> FWheelFilter;
@@ -116,6 +121,7 @@ private:
   std::string FSettingsFileName;
   std::string FExecutablePath;
   bool FDestroyDone = false;
+  std::unique_ptr<TMessageFilter> FMessageFilter; // from FormCreate step 9 to FormDestroy
 };
 
 // The main window, while it exists.

@@ -5,7 +5,10 @@
 #include "app/QUOLSAUnit.h"
 #include "app/ToolkitTimerService.h"
 #include "app/WxText.h"
+#include "cad/TaregetCADUnit.h"
+#include "cad/TargetList.h"
 #include "platform/ExecutablePath.h"
+#include "platform/FilePath.h"
 #include "platform/KeyState.h"
 
 #include <wx/utils.h>
@@ -28,8 +31,9 @@ bool TQuolsaApp::OnInit() {
   // The command line is not read: the base class's parsing is left out on purpose.
   SetApplicationTitle();
   InstallPlatformServices();
-  CreateMainForm(platform::ExecutablePath());
-  CreateTargetCADForm();
+  const std::string Executable = platform::ExecutablePath();
+  CreateMainForm(Executable);
+  CreateTargetCADForm(Executable);
   return true;
 }
 
@@ -72,5 +76,11 @@ TForm68* TQuolsaApp::CreateMainForm(const std::string& ExecutablePath) {
   return Form;
 }
 
-// The target dialog comes with the target list.
-void TQuolsaApp::CreateTargetCADForm() {}
+TTargetCADForm* TQuolsaApp::CreateTargetCADForm(const std::string& ExecutablePath) {
+  // The main window destroys it with itself.
+  auto* Form = new TTargetCADForm(
+      Form68, TargetListFilePath(platform::ExtractFileDir(ExecutablePath)), Form68->GetFont());
+  if (!ToolkitDrawsDark)
+    ApplyDarkColours(Form);
+  return Form;
+}

@@ -8,6 +8,7 @@
 #include <string>
 
 class TForm68;
+class TTargetCADForm;
 class TToolkitTimerService;
 
 class TQuolsaApp : public wxApp {
@@ -34,10 +35,10 @@ public:
   void InstallPlatformServices();
   // Creates Form68 for the program at ExecutablePath (which runs its FormCreate) and shows it.
   TForm68* CreateMainForm(const std::string& ExecutablePath);
+  // Creates the hidden target dialog for the program at ExecutablePath, owned by Form68.
+  TTargetCADForm* CreateTargetCADForm(const std::string& ExecutablePath);
 
 private:
-  void CreateTargetCADForm();
-
   std::unique_ptr<TToolkitTimerService> FTimerService;
 };
 

@@ -12,6 +12,9 @@ public:
   constexpr explicit TTextEncoding(unsigned ACodePage) : FCodePage(ACodePage) {}
   static constexpr TTextEncoding UTF8() { return TTextEncoding(65001); }
   static constexpr TTextEncoding UTF16LE() { return TTextEncoding(1200); }
+  static constexpr TTextEncoding UTF16BE() { return TTextEncoding(1201); }
+  // The system's 8-bit code page (UTF-8 where the system has no other).
+  static TTextEncoding System8Bit();
 
   constexpr unsigned CodePage() const { return FCodePage; }
   friend constexpr bool operator==(TTextEncoding, TTextEncoding) = default;

@@ -122,6 +122,11 @@ private:
 
 } // namespace
 
+// The 8-bit code page of a Linux system is UTF-8.
+TTextEncoding TTextEncoding::System8Bit() {
+  return UTF8();
+}
+
 std::string TTextEncoding::Encode(std::string_view Utf8Text) const {
   const std::string Name = ConverterName(FCodePage);
   const std::string Default = TConverter(Name, "UTF-8").Convert("?", 0, {});

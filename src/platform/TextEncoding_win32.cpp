@@ -42,6 +42,10 @@ std::wstring WideFromBytes(std::string_view Bytes, bool BigEndian) {
 
 } // namespace
 
+TTextEncoding TTextEncoding::System8Bit() {
+  return TTextEncoding(::GetACP());
+}
+
 std::string TTextEncoding::Encode(std::string_view Utf8Text) const {
   if (Utf8Text.empty())
     return {};

@@ -16,12 +16,7 @@ namespace {
 
 class MainWindowInput : public TWindowTest {
 protected:
-  void ClickOn(wxWindow* W, int Button = wxMOUSE_BTN_LEFT) {
-    Input.MouseMove(W->GetScreenRect().GetLeftTop() + W->GetSize() / 2);
-    PumpEvents(50);
-    Input.MouseClick(Button);
-    PumpEvents(100);
-  }
+  void ClickOn(wxWindow* W, int Button = wxMOUSE_BTN_LEFT) { ::ClickOn(Input, W, Button); }
   wxUIActionSimulator Input;
 };
 

@@ -54,6 +54,17 @@ bool PumpUntil(const std::function<bool()>& Done, int Milliseconds) {
   }
 }
 
+void ClickAt(wxUIActionSimulator& Input, wxPoint Screen, int Button) {
+  Input.MouseMove(Screen);
+  PumpEvents(50);
+  Input.MouseClick(Button);
+  PumpEvents(100);
+}
+
+void ClickOn(wxUIActionSimulator& Input, wxWindow* W, int Button) {
+  ClickAt(Input, W->GetScreenRect().GetLeftTop() + W->GetSize() / 2, Button);
+}
+
 void TWindowTest::SetUp() {
   FLoop = std::make_unique<wxGUIEventLoop>();
   FActive = std::make_unique<wxEventLoopActivator>(FLoop.get());
@@ -78,9 +89,12 @@ TForm68* TWindowTest::Start(bool WithEngine) {
     const std::string Engine =
         platform::ExtractFilePath(platform::ExecutablePath()) + "PDFium/x64/libpdfium.so";
     std::filesystem::create_directories(Dir / "PDFium/x64");
-    std::filesystem::create_symlink(Engine, Dir / "PDFium/x64/libpdfium.so");
+    if (!std::filesystem::exists(Dir / "PDFium/x64/libpdfium.so")) // a second start in one test
+      std::filesystem::create_symlink(Engine, Dir / "PDFium/x64/libpdfium.so");
   }
-  TForm68* Form = static_cast<TQuolsaApp*>(wxTheApp)->CreateMainForm(Dir / "quolsa");
+  auto* App = static_cast<TQuolsaApp*>(wxTheApp);
+  TForm68* Form = App->CreateMainForm(Dir / "quolsa");
+  App->CreateTargetCADForm(Dir / "quolsa");
   EXPECT_TRUE(PumpUntil([Form] { return Form->IsShownOnScreen(); }));
   PumpEvents(100);
   return Form;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/evtloop.h>
+#include <wx/uiaction.h>
 
 #include <functional>
 #include <memory>
@@ -24,13 +25,19 @@ struct TShownMessage {
 void PumpEvents(int Milliseconds);
 bool PumpUntil(const std::function<bool()>& Done, int Milliseconds = 3000);
 
+// A click through the X server at a point of the screen, or in the middle of a window; the toolkit
+// then handles the events for a moment.
+void ClickAt(wxUIActionSimulator& Input, wxPoint Screen, int Button = wxMOUSE_BTN_LEFT);
+void ClickOn(wxUIActionSimulator& Input, wxWindow* W, int Button = wxMOUSE_BTN_LEFT);
+
 class TWindowTest : public ::testing::Test {
 protected:
   void SetUp() override;
   void TearDown() override;
 
   // Starts the main window as the program in Dir would (settings file Dir/quolsa.ini), with the
-  // engine beside it or without one, and waits until it is on the screen.
+  // engine beside it or without one, and waits until it is on the screen. The hidden target dialog
+  // is created after it, as at the program's start.
   TForm68* Start(bool WithEngine = true);
   // Closes the main window as the user does and waits until it is gone.
   void CloseProgram();
