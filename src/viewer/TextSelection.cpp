@@ -4,6 +4,7 @@
 #include "viewer/ClientRect.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -88,7 +89,9 @@ void TTextSelection::SelectText(const TShownPage& Shown, int CharIndex, int Coun
   if (Count == -1)
     ChangeSelection(Shown, true, 0, Last);
   else
-    ChangeSelection(Shown, true, CharIndex, std::min(CharIndex + Count - 1, Last));
+    ChangeSelection(
+        Shown, true, CharIndex,
+        static_cast<int>(std::min<std::int64_t>(std::int64_t(CharIndex) + Count - 1, Last)));
 }
 
 bool TTextSelection::SelectWord(const TShownPage& Shown, int CharIndex) {

@@ -54,6 +54,7 @@ TEST_F(TextSelection, SelectTextBoundsAndCounts) {
       {3, 1, {true, 3, 1}},                // one character has length 1
       {-4, 2, {false, 0, 0}},              // a negative start is not bounded: inactive
       {TextCount - 1, 5, {true, TextCount - 1, 1}},
+      {7, 2147483647, {true, 7, TextCount - 7}}, // a count past every integer's end
   };
   for (const auto& C : Cases) {
     Selection.SelectText(Page, C.CharIndex, C.Count);
