@@ -15,7 +15,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git ca-certificates
   clang libclang-rt-14-dev
   libwxgtk3.2-dev libcairo2-dev libgtest-dev googletest
-  xvfb xauth x11-utils xdotool imagemagick libxtst-dev
+  xvfb xauth x11-utils xdotool xclip imagemagick libxtst-dev
   fonts-ipafont-gothic fonts-dejavu-core
   python3
 )

@@ -1,27 +1,52 @@
-// What the viewer benchmarks share: timing and the engine beside the program.
+// What the viewer's benchmarks share beside their timing: a render by the bare engine to measure
+// against, and the toolkit application that runs one benchmark on the X server of DISPLAY.
 #pragma once
 
-#include "engine/PdfEngineInit.h"
+#include "BenchTiming.h"
+#include "engine/PdfDocument.h"
+#include "viewer/PdfViewCtrl.h"
 
-#include <algorithm>
 #include <chrono>
-#include <filesystem>
+#include <functional>
+#include <string>
 #include <vector>
 
-using TClock = std::chrono::steady_clock;
+// One render of page Index by the bare engine, at Width x Height on white paper, in milliseconds:
+// what drawing the page costs without any of the viewer's own work.
+double BareRender(TPdfDocument& Document, int Index, int Width, int Height);
 
-inline double Ms(TClock::duration D) {
-  return std::chrono::duration<double, std::milli>(D).count();
-}
+// Lets the toolkit handle events for a while.
+void Pump(int Milliseconds);
 
-inline double Median(std::vector<double> V) {
-  std::sort(V.begin(), V.end());
-  return V.empty() ? 0 : V[V.size() / 2];
-}
+typedef struct _XDisplay Display;
+class wxFrame;
 
-// The engine is loaded from PDFium/x64 beside the benchmark, as the program finds it.
-inline void UseEngineBesideTheProgram() {
-  namespace fs = std::filesystem;
-  SetEngineDirectory(
-      (fs::read_symlink("/proc/self/exe").parent_path() / "PDFium" / "x64").string());
-}
+// A frame at the screen's top-left holding only a viewer of Width x Height pixels, with a count of
+// the viewer's paints; each benchmark derives from it.
+class TBenchViewer {
+protected:
+  TBenchViewer(const char* Caption, int Width, int Height);
+  ~TBenchViewer();
+  TBenchViewer(const TBenchViewer&) = delete;
+  TBenchViewer& operator=(const TBenchViewer&) = delete;
+
+  // Lets the toolkit run until Done (5 s at the most), then until the server has drawn what was
+  // painted.
+  void WaitUntil(const std::function<bool()>& Done);
+  // The same until the viewer has painted what is pending.
+  void WaitForPaint();
+  // Until the server has done all it was asked.
+  void Sync();
+
+  TPdfControl* FViewer = nullptr; // owned by the frame
+  int FPaints = 0;
+
+private:
+  Display* FDisplay = nullptr;
+  wxFrame* FFrame = nullptr;
+};
+
+// Runs Bench inside the toolkit with the document and the number of rounds of the command line
+// ([document.pdf] [rounds]; drawing.pdf and 3 without them); the process's exit code.
+int RunViewerBench(int argc, char** argv, const char* Title,
+                   std::function<void(const std::string& File, int Rounds)> Bench);

@@ -12,7 +12,7 @@
 // the action's own call is shown too.
 //
 //   viewer_responsiveness_bench [document.pdf] [rounds]
-#include "BenchSupport.h"
+#include "BenchTiming.h"
 
 #include "engine/PdfEngineCore.h"
 #include "platform/ScrollBarStyle.h"

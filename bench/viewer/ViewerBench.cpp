@@ -8,7 +8,6 @@
 #include "BenchSupport.h"
 
 #include "engine/PdfEngineCore.h"
-#include "platform/ScrollBarStyle.h"
 #include "viewer/PdfViewCtrl.h"
 
 #include <X11/Xlib.h>
@@ -36,18 +35,12 @@ long ResidentBytes() {
   return Resident * ::sysconf(_SC_PAGESIZE);
 }
 
-class TBench {
+class TBench : TBenchViewer {
 public:
-  TBench(const std::string& File, int Rounds) : FFile(File), FRounds(Rounds) {}
+  TBench(const std::string& File, int Rounds)
+      : TBenchViewer("viewer bench", ViewWidth, ViewHeight), FFile(File), FRounds(Rounds) {}
 
   void Run() {
-    FDisplay = XOpenDisplay(nullptr);
-    FFrame = new wxFrame(nullptr, wxID_ANY, "viewer bench", wxPoint(0, 0)); // destroyed below
-    FViewer = new TPdfControl(FFrame);                                      // owned by the frame
-    FFrame->SetClientSize(ViewWidth, ViewHeight);
-    FFrame->Show();
-    Pump(300);
-    FViewer->SetOnPaint([this](TPdfControl&) { ++FPaints; });
     FViewer->LoadFromFile(FFile);
     FBare.LoadFromFile(FFile);
     WaitForPaint();
@@ -55,41 +48,12 @@ public:
     PageTurns();
     ScrollingAndRepaint();
     Memory();
-    FFrame->Destroy();
-    Pump(50);
-    XCloseDisplay(FDisplay);
   }
 
 private:
-  void Pump(int Milliseconds) {
-    const auto End = TClock::now() + std::chrono::milliseconds(Milliseconds);
-    while (TClock::now() < End) {
-      wxTheApp->Yield(true);
-      ::usleep(1000);
-    }
-  }
-
-  // Lets the toolkit run until the viewer has painted, then until the server has drawn it.
-  void WaitForPaint() {
-    const int Before = FPaints;
-    FViewer->Update();
-    while (FPaints == Before)
-      wxTheApp->Yield(true);
-    XSync(FDisplay, False);
-  }
-
   // The bare engine: the page filled white and rendered at the viewer's page size.
   double BareRender(int Index, int Width, int Height) {
-    std::vector<std::uint32_t> Buffer(std::size_t(Width) * Height);
-    const auto Start = TClock::now();
-    FPDF_PAGE Page = FPDF_LoadPage(FBare.Handle(), Index);
-    FPDF_BITMAP Bitmap =
-        FPDFBitmap_CreateEx(Width, Height, FPDFBitmap_BGRA, Buffer.data(), Width * 4);
-    FPDFBitmap_FillRect(Bitmap, 0, 0, Width, Height, 0xFFFFFFFF);
-    FPDF_RenderPageBitmap(Bitmap, Page, 0, 0, Width, Height, 0, 0);
-    FPDFBitmap_Destroy(Bitmap);
-    FPDF_ClosePage(Page);
-    return Ms(TClock::now() - Start);
+    return ::BareRender(FBare, Index, Width, Height);
   }
 
   void PageTurns() {
@@ -132,7 +96,7 @@ private:
       const int Direction = (R / 10) % 2 == 0 ? 1 : -1;
       auto Start = TClock::now();
       FViewer->ScrollContent(0, 25 * Direction, false);
-      XSync(FDisplay, False);
+      Sync();
       Step.push_back(Ms(TClock::now() - Start));
       Start = TClock::now();
       FViewer->Refresh(false);
@@ -160,7 +124,7 @@ private:
     WaitForPaint();
     for (int I = 0; I < 10; ++I) {
       FViewer->ScrollContent(300, 300, false);
-      XSync(FDisplay, False);
+      Sync();
     }
     const long At10000 = ResidentBytes();
     const TRect P = FViewer->GetPageRect();
@@ -173,39 +137,12 @@ private:
 
   std::string FFile;
   int FRounds;
-  Display* FDisplay = nullptr;
-  wxFrame* FFrame = nullptr;
-  TPdfControl* FViewer = nullptr;
   TPdfDocument FBare;
-  int FPaints = 0;
-};
-
-int Result = 0;
-
-class TBenchApp : public wxApp {
-public:
-  bool OnInit() override {
-    namespace fs = std::filesystem;
-    const std::string File = argc > 1 ? argv[1].ToStdString() : QUOLSA_TEST_DATA "/drawing.pdf";
-    const int Rounds = argc > 2 ? std::max(1, std::stoi(argv[2].ToStdString())) : 3;
-    try {
-      UseEngineBesideTheProgram();
-      std::printf("viewer benchmark: %s\n", fs::path(File).filename().c_str());
-      TBench(File, Rounds).Run();
-    } catch (const std::exception& E) {
-      std::fprintf(stderr, "viewer benchmark: %s\n", E.what());
-      Result = 1;
-    }
-    return false; // no message loop: the measuring is done
-  }
 };
 
 } // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(TBenchApp);
-
 int main(int argc, char** argv) {
-  platform::RequestClassicScrollBars();
-  wxEntry(argc, argv);
-  return Result;
+  return RunViewerBench(argc, argv, "viewer benchmark",
+                        [](const std::string& File, int Rounds) { TBench(File, Rounds).Run(); });
 }

@@ -17,6 +17,13 @@ const char* const ProgramTitle = "QUOLSA Ver.0.92";
 
 bool TQuolsaApp::ToolkitDrawsDark = true;
 
+namespace {
+
+// Shift and Ctrl as the last input event had them.
+platform::TModifierKeys InputModifiers;
+
+} // namespace
+
 TQuolsaApp::TQuolsaApp() = default;
 TQuolsaApp::~TQuolsaApp() = default;
 
@@ -39,9 +46,15 @@ int TQuolsaApp::OnExit() {
 void TQuolsaApp::InstallPlatformServices() {
   FTimerService = std::make_unique<TToolkitTimerService>();
   platform::InstallTimerService(FTimerService.get());
-  platform::InstallModifierKeysQuery([] {
-    return platform::TModifierKeys{wxGetKeyState(WXK_SHIFT), wxGetKeyState(WXK_CONTROL)};
-  });
+  // The keyboard's state now may already be past the event: keys typed quickly are released
+  // before their events are handled.
+  platform::InstallModifierKeysQuery([] { return InputModifiers; });
+}
+
+int TQuolsaApp::FilterEvent(wxEvent& Event) {
+  if (const auto* Keys = dynamic_cast<const wxKeyboardState*>(&Event))
+    InputModifiers = {Keys->ShiftDown(), Keys->ControlDown()};
+  return Event_Skip;
 }
 
 bool TQuolsaApp::OnExceptionInMainLoop() {

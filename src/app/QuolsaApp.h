@@ -25,18 +25,20 @@ public:
   bool OnInit() override;
   int OnExit() override;
   bool OnExceptionInMainLoop() override;
+  // Notes the modifier keys of every input event before it is handled.
+  int FilterEvent(wxEvent& Event) override;
 
   void SetApplicationTitle();
+  // The engine's form layer asks for timers and modifier keys through the platform layer; on
+  // systems without window-less timers the toolkit answers. The modifier keys are those of the
+  // input event being handled, as the system's keyboard state is for the message being handled.
+  void InstallPlatformServices();
   // Creates Form68 for the program at ExecutablePath (which runs its FormCreate) and shows it.
   TForm68* CreateMainForm(const std::string& ExecutablePath);
   // Creates the hidden target dialog for the program at ExecutablePath, owned by Form68.
   TTargetCADForm* CreateTargetCADForm(const std::string& ExecutablePath);
 
 private:
-  // The engine's form layer asks for timers and modifier keys through the platform layer; on
-  // systems without window-less timers the toolkit answers.
-  void InstallPlatformServices();
-
   std::unique_ptr<TToolkitTimerService> FTimerService;
 };
 

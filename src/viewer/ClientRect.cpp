@@ -61,3 +61,15 @@ bool ContainsRect(const TRect& A, const TRect& B) {
   return IsEmptyRect(B) ||
          (B.Left >= A.Left && B.Top >= A.Top && B.Right <= A.Right && B.Bottom <= A.Bottom);
 }
+
+std::vector<TRect> ChangedRects(const std::vector<TRect>& Old, const std::vector<TRect>& New) {
+  std::vector<TRect> Result;
+  const auto AddMissing = [&Result](const std::vector<TRect>& From, const std::vector<TRect>& In) {
+    for (const TRect& R : From)
+      if (std::find(In.begin(), In.end(), R) == In.end())
+        Result.push_back(R);
+  };
+  AddMissing(Old, New);
+  AddMissing(New, Old);
+  return Result;
+}

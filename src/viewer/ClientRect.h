@@ -21,3 +21,6 @@ std::vector<TRect> SubtractRect(const TRect& A, const TRect& B);
 TRect BoundingRect(const std::vector<TRect>& Rects);
 // Whether A holds every pixel of B (an empty B is held by anything).
 bool ContainsRect(const TRect& A, const TRect& B);
+// What a change from the rectangles Old to New repaints: each rectangle of Old that New does not
+// hold, then each of New that Old does not hold. Rectangles in both stay as they are on screen.
+std::vector<TRect> ChangedRects(const std::vector<TRect>& Old, const std::vector<TRect>& New);

@@ -45,9 +45,15 @@ TPdfControl::TPdfControl(wxWindow* Parent) : FDocument(std::make_unique<TPdfDocu
   Bind(wxEVT_SCROLLWIN_PAGEDOWN, &TPdfControl::HandleScroll, this);
   Bind(wxEVT_SCROLLWIN_THUMBTRACK, &TPdfControl::HandleScroll, this);
   Bind(wxEVT_SCROLLWIN_THUMBRELEASE, &TPdfControl::HandleScroll, this);
+  BindInput();
 }
 
 TPdfControl::~TPdfControl() {
+  // A window going away mid-drag keeps no timer and no hold on the pointer.
+  CancelAutoScroll();
+  FTripleClickTimer.Stop();
+  if (HasCapture())
+    ReleaseMouse();
   FPageImage.reset();
   // The document closes its pages; their form events must not reach a control being destroyed.
   FDocument->SetOnFormInvalidate(nullptr);
@@ -184,9 +190,7 @@ bool TPdfControl::MoveToPage(int Value, bool ScrollTransition, bool ReverseTrans
 }
 
 void TPdfControl::RefreshPageState(bool Silent) {
-  FSelStartCharIndex = 0;
-  FSelStopCharIndex = 0;
-  FSelectionActive = false;
+  FSelection.Reset();
   CollectHighlights();
   CollectWebLinks();
   RelayoutAndRepaint();
@@ -291,7 +295,7 @@ void TPdfControl::HandleFormInvalidate(TPdfDocument*, TPdfPage* Page, const TPdf
     if (FPageImage && &FPageImage->Page() == Page)
       FPageImage->Invalidate(
           OffsetRect({R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1}, -FDrawX, -FDrawY));
-    RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
+    RepaintClientRect(R);
   }
 }
 

@@ -1,14 +1,19 @@
 // The viewer control: a child window that shows one page of one PDF document at a time, sized by a
 // scale mode, optionally rotated, with a border and a drop shadow, scrolled with its own scroll
-// bars and the mouse wheel.
+// bars and the mouse wheel; the user selects and copies text, follows web links and fills form
+// fields in place with the mouse and the keyboard.
 #pragma once
 
 #include "engine/PdfDocument.h"
 #include "engine/PdfGeometry.h"
 #include "engine/PdfPage.h"
+#include "viewer/ControlCursor.h"
+#include "viewer/KeyCommands.h"
 #include "viewer/PdfControlTypes.h"
 #include "viewer/ScrollBarModel.h"
+#include "viewer/TextSelection.h"
 
+#include <wx/timer.h>
 #include <wx/window.h>
 
 #include <chrono>
@@ -23,7 +28,10 @@ class TPaintTarget;
 struct TPageDrawing;
 class TPdfStream;
 class wxDC;
+class wxFocusEvent;
 class wxIdleEvent;
+class wxKeyEvent;
+class wxMouseCaptureLostEvent;
 class wxMouseEvent;
 class wxPaintEvent;
 class wxScrollWinEvent;
@@ -125,7 +133,35 @@ public:
   // Text selection on the current page: the smaller index and the count; both 0 without one.
   int SelStart() const;
   int SelLength() const;
+  // The selected text; empty without a selection.
+  std::u16string SelText();
   void ClearSelection();
+  void SelectAll();
+  // Count characters from CharIndex, -1 to the end of the page text.
+  void SelectText(int CharIndex, int Count);
+  // The word at the character, or the next word when it is white space; false when none.
+  bool SelectWord(int CharIndex);
+  // The line holding the character, without its line breaks.
+  bool SelectLine(int CharIndex);
+  // The page text inside a client rectangle.
+  std::u16string GetTextInRect(const TRect& R);
+
+  // Whether a web link lies under the client point; Url receives its address (empty if none).
+  bool IsWebLinkAt(int X, int Y);
+  bool IsWebLinkAt(int X, int Y, std::string& Url);
+
+  // The clipboard: the selection, and the selected text of the focused form field. The form
+  // operations do nothing while no form field has the focus.
+  void CopyToClipboard();
+  void CopyFormTextToClipboard();
+  void CutFormTextToClipboard();
+  void PasteFormTextFromClipboard();
+  void SelectAllFormText();
+
+  // The cursor the control shows while the mouse is over it.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  using wxWindow::SetCursor;
 
   // Highlights every match of SearchText on the current page and on every page shown later.
   void HightlightText(const std::string& SearchText, bool MatchCase, bool MatchWholeWord);
@@ -202,8 +238,12 @@ private:
   TColor EffectivePageColor() const;
 
   // Selection, highlight and links of the current page.
+  // The current page and where it is drawn.
+  TShownPage Shown();
   void ChangeSelection(bool Active, int Start, int Stop);
-  TPdfControlRectArray SelectionClientRects();
+  // Moves the selection's end to the character nearest the client point.
+  bool ExtendSelectionToPoint(int X, int Y);
+  void RepaintClientRect(const TRect& R);
   void RepaintChangedRects(const TPdfControlRectArray& Old, const TPdfControlRectArray& New);
   void RepaintChangedPageRects(const TPdfControlPdfRectArray& Old,
                                const TPdfControlPdfRectArray& New);
@@ -213,6 +253,31 @@ private:
   // The rectangles of each web link of the current page, in the page's link order.
   const std::vector<TPdfControlPdfRectArray>& WebLinksRects();
   TPdfControlRectArray MapPageRectsToClient(TPdfPage& Page, const TPdfControlPdfRectArray& Rects);
+  // The first web link with a rectangle holding the client point; -1 when none.
+  int WebLinkIndexAtPoint(int X, int Y);
+
+  // Mouse and keyboard: the form filler first, then the control's own use.
+  void BindInput();
+  bool FormEventsApply() const;
+  void HandleMouseDown(wxMouseEvent& Event);
+  void HandleMouseMove(wxMouseEvent& Event);
+  void HandleMouseUp(wxMouseEvent& Event);
+  void HandleMouseLeave(wxMouseEvent& Event);
+  void HandleCaptureLost(wxMouseCaptureLostEvent& Event);
+  void HandleKeyDown(wxKeyEvent& Event);
+  void HandleKeyUp(wxKeyEvent& Event);
+  void HandleChar(wxKeyEvent& Event);
+  void HandleKillFocus(wxFocusEvent& Event);
+  void HandleAutoScrollTimer(wxTimerEvent& Event);
+  void HandleTripleClickTimer(wxTimerEvent& Event);
+  // The control's key table for a key the form filler did not take; true when the key is used
+  // up.
+  bool KeyDown(std::uint16_t Key, TShiftState Shift);
+  // Carries out an editing key of the focused form field; false for none.
+  bool FormEditKey(TFormEditCommand Command);
+  void CancelAutoScroll();
+  // Ends a drag: the button is up, or the pointer capture went elsewhere.
+  void EndDrag();
 
   // The document's form events.
   void HandleFormInvalidate(TPdfDocument* Document, TPdfPage* Page, const TPdfRect& PageRect);
@@ -234,7 +299,6 @@ private:
   int FDrawHeight = 0;
   TPdfPageRotation FRotation = prNormal;
   bool FMousePressed = false;
-  bool FSelectionActive = false;
   bool FAllowUserTextSelection = true;
   bool FAllowUserPageChange = true;
   bool FAllowFormEvents = true;
@@ -242,8 +306,7 @@ private:
   bool FSmoothScroll = false;
   bool FScrollTimerActive = false;
   bool FScrollTimer = true;
-  int FSelStartCharIndex = 0;
-  int FSelStopCharIndex = 0;
+  TTextSelection FSelection{[this](const TRect& R) { RepaintClientRect(R); }};
   TPoint FMouseDownPt;
   bool FCheckForTrippleClick = false;
   std::vector<TPdfControlPdfRectArray> FWebLinksRects;
@@ -271,4 +334,8 @@ private:
   TScrollBarModel FVertBar;
   wxDC* FCanvas = nullptr;
   int FPageImageRenders = 0; // of paints without cache and of page images let go
+  // Timer 1 scrolls while a drag is beyond an edge; timer 2 is the triple-click window.
+  wxTimer FAutoScrollTimer{this, 1};
+  wxTimer FTripleClickTimer{this, 2};
+  TCursor FCursor = crDefault;
 };

@@ -36,14 +36,14 @@ void TPdfControl::HandlePaint(wxPaintEvent&) {
   }
   // A page image still being rendered is drawn in layers: they are put together off the screen.
   const bool Layered = FPageImage && FPageImage->Layered();
-  if (DirectPageDraw() || Layered || FSelectionActive || !FHighlightTextRects.empty() ||
+  if (DirectPageDraw() || Layered || FSelection.Active() || !FHighlightTextRects.empty() ||
       !FFormOutputSelectedRects.empty()) {
     if (IsEmptyRect(Clip))
       return;
     TOffscreenSurface Surface(Clip);
     FillBackgroundBands(Surface, Size.x, Size.y, GetPageRect(), FColor);
     PaintPageImage(Surface, &Surface, *Page);
-    if (FSelectionActive)
+    if (FSelection.Active())
       PaintSelection(Surface, *Page);
     PaintFormSelection(Surface, *Page);
     PaintHighlights(Surface, *Page);
@@ -91,11 +91,8 @@ void TPdfControl::RenderPageImage(TOffscreenSurface& Target, int X, int Y, TPdfP
 }
 
 void TPdfControl::PaintSelection(TOffscreenSurface& Target, TPdfPage& Page) {
-  const int Count = Page.GetTextRectCount(SelStart(), SelLength());
-  TPdfControlPdfRectArray Rects;
-  for (int I = 0; I < Count; ++I)
-    Rects.push_back(Page.GetTextRect(I));
-  BlendRects(Target, MapPageRectsToClient(Page, Rects), SelectionColor);
+  const TShownPage OnScreen{&Page, FDrawX, FDrawY, FDrawWidth, FDrawHeight, FRotation};
+  BlendRects(Target, FSelection.SelectionClientRects(OnScreen), SelectionColor);
 }
 
 void TPdfControl::PaintFormSelection(TOffscreenSurface& Target, TPdfPage& Page) {

@@ -1,61 +1,69 @@
-// Text selection, search highlight and web links of the viewer's current page.
+// Text selection, search highlight, web links and the clipboard of the viewer's current page.
 #include "viewer/PdfViewCtrl.h"
 
 #include "engine/PdfUnicode.h"
 #include "viewer/ClientRect.h"
 
-#include <algorithm>
-#include <cstdlib>
+#include "viewer/TextClipboard.h"
+
+TShownPage TPdfControl::Shown() {
+  return {ShownPage(), FDrawX, FDrawY, FDrawWidth, FDrawHeight, FRotation};
+}
 
 int TPdfControl::SelStart() const {
-  if (!FSelectionActive || !HasValidPage())
-    return 0;
-  return std::min(FSelStartCharIndex, FSelStopCharIndex);
+  return HasValidPage() ? FSelection.SelStart() : 0;
 }
 
 int TPdfControl::SelLength() const {
-  if (!FSelectionActive || !HasValidPage())
-    return 0;
-  return std::abs(FSelStopCharIndex - FSelStartCharIndex) + 1;
+  return HasValidPage() ? FSelection.SelLength() : 0;
+}
+
+std::u16string TPdfControl::SelText() {
+  return FSelection.SelText(ShownPage());
 }
 
 void TPdfControl::ClearSelection() {
   ChangeSelection(false, 0, 0);
 }
 
-void TPdfControl::ChangeSelection(bool Active, int Start, int Stop) {
-  if (Active == FSelectionActive && Start == FSelStartCharIndex && Stop == FSelStopCharIndex)
-    return;
-  const TPdfControlRectArray Old = SelectionClientRects();
-  FSelStartCharIndex = Start;
-  FSelStopCharIndex = Stop;
-  FSelectionActive = Active && Start >= 0 && Stop >= 0;
-  RepaintChangedRects(Old, SelectionClientRects());
+void TPdfControl::SelectAll() {
+  SelectText(0, -1);
 }
 
-TPdfControlRectArray TPdfControl::SelectionClientRects() {
-  TPdfPage* Page = FSelectionActive ? ShownPage() : nullptr;
-  if (!Page)
-    return {};
-  const int Count = Page->GetTextRectCount(SelStart(), SelLength());
-  TPdfControlRectArray Result;
-  for (int I = 0; I < Count; ++I)
-    Result.push_back(MapPageRectToClient(*Page, Page->GetTextRect(I)));
-  return Result;
+void TPdfControl::SelectText(int CharIndex, int Count) {
+  FSelection.SelectText(Shown(), CharIndex, Count);
+}
+
+bool TPdfControl::SelectWord(int CharIndex) {
+  return FSelection.SelectWord(Shown(), CharIndex);
+}
+
+bool TPdfControl::SelectLine(int CharIndex) {
+  return FSelection.SelectLine(Shown(), CharIndex);
+}
+
+void TPdfControl::ChangeSelection(bool Active, int Start, int Stop) {
+  FSelection.ChangeSelection(Shown(), Active, Start, Stop);
+}
+
+bool TPdfControl::ExtendSelectionToPoint(int X, int Y) {
+  return FSelection.ExtendSelectionToPoint(Shown(), FMouseDownPt, X, Y);
+}
+
+std::u16string TPdfControl::GetTextInRect(const TRect& R) {
+  TPdfPage* Page = ShownPage();
+  return Page ? Page->GetTextAt(DeviceToPage(R)) : std::u16string();
+}
+
+void TPdfControl::RepaintClientRect(const TRect& R) {
+  const TRect N = NormalizedRect(R);
+  RefreshRect(wxRect(N.Left, N.Top, N.Right - N.Left, N.Bottom - N.Top), false);
 }
 
 void TPdfControl::RepaintChangedRects(const TPdfControlRectArray& Old,
                                       const TPdfControlRectArray& New) {
-  const auto RepaintMissing = [this](const TPdfControlRectArray& From,
-                                     const TPdfControlRectArray& In) {
-    for (const TRect& R : From)
-      if (std::find(In.begin(), In.end(), R) == In.end()) {
-        const TRect N = NormalizedRect(R);
-        RefreshRect(wxRect(N.Left, N.Top, N.Right - N.Left, N.Bottom - N.Top), false);
-      }
-  };
-  RepaintMissing(Old, New);
-  RepaintMissing(New, Old);
+  for (const TRect& R : ChangedRects(Old, New))
+    RepaintClientRect(R);
 }
 
 void TPdfControl::RepaintChangedPageRects(const TPdfControlPdfRectArray& Old,
@@ -122,4 +130,64 @@ const std::vector<TPdfControlPdfRectArray>& TPdfControl::WebLinksRects() {
     FWebLinksRects.push_back(std::move(Rects));
   }
   return FWebLinksRects;
+}
+
+int TPdfControl::WebLinkIndexAtPoint(int X, int Y) {
+  TPdfPage* Page = ShownPage();
+  if (!Page)
+    return -1;
+  const std::vector<TPdfControlPdfRectArray>& Links = WebLinksRects();
+  for (int Link = 0; Link < int(Links.size()); ++Link)
+    for (const TPdfRect& R : Links[Link])
+      if (PtInRect(NormalizedRect(MapPageRectToClient(*Page, R)), X, Y))
+        return Link;
+  return -1;
+}
+
+bool TPdfControl::IsWebLinkAt(int X, int Y) {
+  return WebLinkIndexAtPoint(X, Y) != -1;
+}
+
+bool TPdfControl::IsWebLinkAt(int X, int Y, std::string& Url) {
+  const int Link = WebLinkIndexAtPoint(X, Y);
+  TPdfPage* Page = Link != -1 ? ShownPage() : nullptr;
+  Url = Page ? Utf16ToUtf8(Page->GetWebLinkURL(Link)) : std::string();
+  return Link != -1;
+}
+
+// Clipboard
+// -----------------------------------------------------------------------------------------
+
+void TPdfControl::CopyToClipboard() {
+  SetClipboardText(SelText());
+}
+
+void TPdfControl::CopyFormTextToClipboard() {
+  TPdfPage* Page = FFormFieldFocused ? ShownPage() : nullptr;
+  if (!Page)
+    return;
+  const std::u16string Text = Page->FormGetSelectedText();
+  if (!Text.empty())
+    SetClipboardText(Text);
+}
+
+void TPdfControl::CutFormTextToClipboard() {
+  TPdfPage* Page = FFormFieldFocused ? ShownPage() : nullptr;
+  if (!Page)
+    return;
+  CopyFormTextToClipboard();
+  Page->FormReplaceSelection(u"");
+}
+
+void TPdfControl::PasteFormTextFromClipboard() {
+  TPdfPage* Page = FFormFieldFocused ? ShownPage() : nullptr;
+  if (!Page)
+    return;
+  if (const std::optional<std::u16string> Text = ClipboardText())
+    Page->FormReplaceSelection(*Text);
+}
+
+void TPdfControl::SelectAllFormText() {
+  if (TPdfPage* Page = FFormFieldFocused ? ShownPage() : nullptr)
+    Page->FormSelectAllText();
 }

@@ -2,14 +2,27 @@
 
 #include <wx/event.h>
 
-TShiftState ShiftStateOf(const wxMouseEvent& Event) {
+namespace {
+
+TShiftState ModifiersOf(const wxKeyboardState& Keys) {
   TShiftState Shift;
-  if (Event.ShiftDown())
+  if (Keys.ShiftDown())
     Shift.Include(ssShift);
-  if (Event.AltDown())
+  if (Keys.AltDown())
     Shift.Include(ssAlt);
-  if (Event.ControlDown())
+  if (Keys.ControlDown())
     Shift.Include(ssCtrl);
+  return Shift;
+}
+
+} // namespace
+
+TShiftState ShiftStateOf(const wxKeyEvent& Event) {
+  return ModifiersOf(Event);
+}
+
+TShiftState ShiftStateOf(const wxMouseEvent& Event) {
+  TShiftState Shift = ModifiersOf(Event);
   if (Event.LeftIsDown())
     Shift.Include(ssLeft);
   if (Event.RightIsDown())

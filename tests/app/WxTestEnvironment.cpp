@@ -23,8 +23,13 @@ public:
     int Argc = 1;
     ASSERT_TRUE(wxEntryStart(Argc, Argv)) << "no X display? DISPLAY is set by scripts/test.sh";
     static_cast<TQuolsaApp*>(wxTheApp)->SetApplicationTitle();
+    static_cast<TQuolsaApp*>(wxTheApp)->InstallPlatformServices();
   }
-  void TearDown() override { wxEntryCleanup(); }
+  // As at the program's end: the platform services go before the toolkit.
+  void TearDown() override {
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+  }
 };
 
 [[maybe_unused]] ::testing::Environment* const Environment =

@@ -165,6 +165,29 @@ def text():
     pdf.write("text.pdf", "/Root %d 0 R" % root)
 
 
+TEXT_PAGES = [  # lines (x, baseline y, font size, text) of each 300 x 200 page
+    [(20, 150, 20, "The quick brown fox"), (20, 110, 20, "jumps over the dog"),
+     (20, 70, 20, "fox and fox again")],
+    [(20, 100, 20, "one fox on a line   ")],
+    [],
+]
+
+
+def text_pages():
+    """Three pages for selecting and highlighting: "fox" three times on the first page, once on the
+    second, whose only line ends in spaces, and a third page without text."""
+    pdf = Pdf()
+    font = pdf.add("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>")
+    pages = []
+    for lines in TEXT_PAGES:
+        content = b"BT 0 g\n" + b"".join(
+            b"/F1 %d Tf 1 0 0 1 %d %d Tm (%s) Tj\n" % (size, x, y, line.encode())
+            for x, y, size, line in lines) + b"ET\n"
+        pages.append(("0 0 300 200", content, "/Resources << /Font << /F1 %d 0 R >> >>" % font))
+    root = page_tree(pdf, pages)
+    pdf.write("text-pages.pdf", "/Root %d 0 R" % root)
+
+
 def form_fields():
     """Two pages of 200 x 300 points; the second holds an empty text field "Name" at (20, 200) to
     (180, 230) and a check box "Agree" at (20, 150) to (40, 170)."""
@@ -514,6 +537,7 @@ if __name__ == "__main__":
     transparency()
     form()
     text()
+    text_pages()
     form_fields()
     encrypted("encrypted-rc4-40.pdf", 2)
     encrypted("encrypted-rc4-128.pdf", 3)
