@@ -58,7 +58,11 @@ int TPdfPage::GetCharIndexAt(double PageX, double PageY, double ToleranceX, doub
 }
 
 std::u16string TPdfPage::ReadText(int CharIndex, int Count) {
-  if (Count <= 0 || !HasTextPage())
+  if (Count <= 0 || CharIndex < 0 || !HasTextPage())
+    return {};
+  // Only what exists is asked for: a count beyond the text would size the buffer for nothing.
+  Count = std::min(Count, GetCharCount() - CharIndex);
+  if (Count <= 0)
     return {};
   // The engine writes a terminator behind the characters.
   std::u16string Result(static_cast<std::size_t>(Count), u'\0');

@@ -89,9 +89,11 @@ void TTextSelection::SelectText(const TShownPage& Shown, int CharIndex, int Coun
   if (Count == -1)
     ChangeSelection(Shown, true, 0, Last);
   else
-    ChangeSelection(
-        Shown, true, CharIndex,
-        static_cast<int>(std::min<std::int64_t>(std::int64_t(CharIndex) + Count - 1, Last)));
+    // The end is worked out wide: a count near either end of the integers must not wrap. An end
+    // before the first character leaves the selection inactive.
+    ChangeSelection(Shown, true, CharIndex,
+                    static_cast<int>(std::clamp<std::int64_t>(std::int64_t(CharIndex) + Count - 1,
+                                                              -1, Last)));
 }
 
 bool TTextSelection::SelectWord(const TShownPage& Shown, int CharIndex) {

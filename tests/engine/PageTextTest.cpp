@@ -87,6 +87,11 @@ TEST_F(PageText, ReadTextTakesWhatExists) {
   EXPECT_EQ(Utf8(Page->ReadText(Count - 5, 10)), "world");
   EXPECT_EQ(Utf8(Page->ReadText(Count - 1, 1)), "d");
   EXPECT_EQ(Page->ReadText(Count, 4), u"");
+  // A count far beyond the text is bounded by it, whatever the start.
+  const std::u16string Last = Page->ReadText(Count - 1, 2147483647);
+  EXPECT_EQ(Utf8(Last), "d");
+  EXPECT_LT(Last.capacity(), 1024u);
+  EXPECT_EQ(Page->ReadText(-3, 2147483647), u"");
   EXPECT_EQ(Page->ReadText(0, 0), u"");
   EXPECT_EQ(Page->ReadText(0, -5), u"");
 }

@@ -55,6 +55,7 @@ TEST_F(TextSelection, SelectTextBoundsAndCounts) {
       {-4, 2, {false, 0, 0}},              // a negative start is not bounded: inactive
       {TextCount - 1, 5, {true, TextCount - 1, 1}},
       {7, 2147483647, {true, 7, TextCount - 7}}, // a count past every integer's end
+      {0, -2147483647 - 1, {false, 0, 0}},       // and one before their start
   };
   for (const auto& C : Cases) {
     Selection.SelectText(Page, C.CharIndex, C.Count);
@@ -63,6 +64,9 @@ TEST_F(TextSelection, SelectTextBoundsAndCounts) {
   Selection.SelectText(Page, 6, 5);
   EXPECT_EQ(Utf8(Selection.SelText(Page.Page)), "World");
   EXPECT_EQ(Utf8(Selection.SelText(nullptr)), "") << "no page, no text";
+  // A start far beyond the text selects back to its last character; only that is read.
+  Selection.SelectText(Page, 2000000000, 5);
+  EXPECT_EQ(Utf8(Selection.SelText(Page.Page)), "d");
 
   // Without a page the selection is cleared.
   Selection.SelectText({}, 0, 3);
