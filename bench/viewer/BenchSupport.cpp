@@ -62,6 +62,20 @@ void TBenchViewer::WaitForPaint() {
   WaitUntil([&] { return FPaints != Before; });
 }
 
+void TBenchViewer::WaitForPicture() {
+  WaitForPaint();
+  WaitUntil([&] { return FViewer->ShownPartRendered(); });
+  FViewer->Update();
+  Sync();
+}
+
+void TBenchViewer::WaitForPageImage() {
+  WaitForPicture();
+  WaitUntil([&] { return FViewer->PageImageRendered(); });
+  FViewer->Update();
+  Sync();
+}
+
 void TBenchViewer::Sync() {
   XSync(FDisplay, False);
 }

@@ -35,6 +35,11 @@ protected:
   void WaitUntil(const std::function<bool()>& Done);
   // The same until the viewer has painted what is pending.
   void WaitForPaint();
+  // The same, then until the part of the page on screen is rendered and on the screen too: the
+  // page image is rendered in slices, and a first paint may show only a part.
+  void WaitForPicture();
+  // Until the whole page image is rendered, so that scroll steps come from it.
+  void WaitForPageImage();
   // Until the server has done all it was asked.
   void Sync();
 

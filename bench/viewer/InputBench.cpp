@@ -49,7 +49,7 @@ public:
     FViewer->SetScaleMode(smZoom);
     FViewer->SetZoomPercentage(150);
     FBare.LoadFromFile(FFile);
-    WaitForPaint();
+    WaitForPageImage();
     // Keys go to the window under the pointer; a click gives the viewer the focus.
     MoveTo(ViewWidth / 2, ViewHeight / 2);
     SendButton(1, true);
@@ -95,6 +95,10 @@ private:
     SendKey(Key, true);
     SendKey(Key, false);
     WaitUntil([&] { return FPaints != Before; });
+    // A page turn shows the new page once the part on screen is rendered.
+    WaitUntil([&] { return FViewer->ShownPartRendered(); });
+    FViewer->Update();
+    Sync();
     return Ms(TClock::now() - Start);
   }
 
@@ -142,7 +146,7 @@ private:
   void Dragging() {
     FViewer->SetPageIndex(0);
     FViewer->ScrollContentTo(0, 0, false);
-    WaitForPaint();
+    WaitForPageImage();
     const int First = VisibleChar();
     if (First < 0) {
       std::printf("dragging: no text on the first screen\n");

@@ -65,7 +65,7 @@ private:
         const auto Start = TClock::now();
         FViewer->SetPageIndex(Next);
         const double Q = Ms(TClock::now() - Start);
-        WaitForPaint();
+        WaitForPicture();
         const double T = Ms(TClock::now() - Start);
         const TRect P = FViewer->GetPageRect();
         const double B = BareRender(Next, P.Right - P.Left, P.Bottom - P.Top);
@@ -88,7 +88,7 @@ private:
     FViewer->SetPageIndex(0);
     FViewer->SetScaleMode(smZoom);
     FViewer->SetZoomPercentage(150);
-    WaitForPaint();
+    WaitForPageImage();
     const TRect P = FViewer->GetPageRect();
     const int Renders = FViewer->PageImageRenders();
     std::vector<double> Step, Paint, Bare;
