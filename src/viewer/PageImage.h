@@ -80,10 +80,10 @@ private:
   std::vector<TRect> FInvalidated; // not yet turned into repairs
   TPagePiece* FActive = nullptr;   // the piece whose render is under way
   // The whole image's trial: rendered first for this long, it goes on only if it finished or is
-  // all on screen; otherwise the part on screen is rendered on its own first. Two slices: the
-  // engine pauses only between page objects, so a page of a few large ones overruns a slice, and
-  // splitting an image that is nearly done would render it twice over.
-  TClock::duration FTrialLeft = std::chrono::milliseconds(50);
+  // all on screen; otherwise the part on screen is rendered on its own first. Three slices: the
+  // engine runs one render per page, so splitting starts the whole image over; a page that
+  // renders in well under a tenth of a second gains nothing from it and would be rendered twice.
+  TClock::duration FTrialLeft = std::chrono::milliseconds(75);
   std::vector<TRect> FFinished;
   int FRendersOfDropped = 0;
 };
