@@ -32,32 +32,30 @@ cp build/bin/quolsa "$install_dir/"
 mkdir -p "$install_dir/PDFium/x64"
 cp build/bin/PDFium/x64/libpdfium.so "$install_dir/PDFium/x64/"
 
-"$install_dir/quolsa" >/dev/null 2>&1 &
-program_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Form68$' |
-  head -1)
-sleep 1 # let it finish painting
-mkdir -p docs
-import -window "$window" docs/main-window.png
-echo "screenshot: docs/main-window.png"
-kill "$program_pid"
-wait "$program_pid" 2>/dev/null || true
-program_pid=""
+# Starts the installed program, waits for its window, resizes it to W x H when given, and saves it
+# to docs/NAME.png.
+shoot() { # name [width height]
+  "$install_dir/quolsa" >/dev/null 2>&1 &
+  program_pid=$!
+  local window
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Form68$' |
+    head -1)
+  if [ $# -eq 3 ]; then xdotool windowsize "$window" "$2" "$3"; fi
+  sleep 1 # let it finish painting
+  mkdir -p docs
+  import -window "$window" "docs/$1.png"
+  echo "screenshot: docs/$1.png"
+  kill "$program_pid"
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+}
+
+shoot main-window
 
 # The same installation with a drawing shown: the settings name it as the last document.
 cp tests/data/drawing.pdf "$install_dir/平面図 A1.pdf"
 printf '[Form]\r\nLeft=0\r\nTop=0\r\n[PDF]\r\nFileName=%s\r\nPageNo=1\r\n' \
   "$install_dir/平面図 A1.pdf" >"$install_dir/quolsa.ini"
-"$install_dir/quolsa" >/dev/null 2>&1 &
-program_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Form68$' |
-  head -1)
-xdotool windowsize "$window" 900 680
-sleep 1
-import -window "$window" docs/viewer.png
-echo "screenshot: docs/viewer.png"
-kill "$program_pid"
-wait "$program_pid" 2>/dev/null || true
-program_pid=""
+shoot viewer 900 680
 
 build/bin/app_startup_bench "$runs"

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "engine/PdfEngineInit.h"
+#include "platform/ExecutablePath.h"
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <vector>
 
 using TClock = std::chrono::steady_clock;
@@ -21,7 +21,5 @@ inline double Median(std::vector<double> V) {
 
 // The engine is loaded from PDFium/x64 beside the benchmark, as the program finds it.
 inline void UseEngineBesideTheProgram() {
-  namespace fs = std::filesystem;
-  SetEngineDirectory(
-      (fs::read_symlink("/proc/self/exe").parent_path() / "PDFium" / "x64").string());
+  SetEngineDirectory(platform::ExecutableDirectory() + "/PDFium/x64");
 }

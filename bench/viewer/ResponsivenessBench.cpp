@@ -16,6 +16,7 @@
 
 #include "engine/PdfEngineCore.h"
 #include "platform/ScrollBarStyle.h"
+#include "viewer/ClientRect.h"
 #include "viewer/PdfViewCtrl.h"
 
 #include <X11/Xlib.h>
@@ -49,11 +50,6 @@ template <typename TViewer> bool PageImageRendered(TViewer& V) {
   if constexpr (requires { V.PageImageRendered(); })
     return V.PageImageRendered();
   return true;
-}
-
-TRect Intersection(const TRect& A, const TRect& B) {
-  return {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
-          std::min(A.Bottom, B.Bottom)};
 }
 
 // One measured user action.
@@ -206,7 +202,7 @@ private:
     const TRect Page = FViewer->GetPageRect();
     const wxSize Client = FViewer->GetClientSize();
     const TRect View{0, 0, Client.x, Client.y};
-    const TRect Visible = Intersection(View, Page);
+    const TRect Visible = IntersectRect(View, Page);
     const int W = Page.Right - Page.Left;
     const int H = Page.Bottom - Page.Top;
     FSample.Cached = FViewer->HasPageBitmap();

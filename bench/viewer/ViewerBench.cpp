@@ -8,6 +8,7 @@
 #include "BenchSupport.h"
 
 #include "engine/PdfEngineCore.h"
+#include "platform/ProcessResources.h"
 #include "viewer/PdfViewCtrl.h"
 
 #include <X11/Xlib.h>
@@ -15,10 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 #include <wx/app.h>
 #include <wx/frame.h>
@@ -27,13 +25,6 @@ namespace {
 
 constexpr int ViewWidth = 1200;
 constexpr int ViewHeight = 900;
-
-long ResidentBytes() {
-  std::ifstream Statm("/proc/self/statm");
-  long Size = 0, Resident = 0;
-  Statm >> Size >> Resident;
-  return Resident * ::sysconf(_SC_PAGESIZE);
-}
 
 class TBench : TBenchViewer {
 public:
@@ -119,14 +110,14 @@ private:
   void Memory() {
     FViewer->SetZoomPercentage(100);
     WaitForPaint();
-    const long At100 = ResidentBytes();
+    const auto At100 = static_cast<long>(platform::ResidentBytes());
     FViewer->SetZoomPercentage(10000);
     WaitForPaint();
     for (int I = 0; I < 10; ++I) {
       FViewer->ScrollContent(300, 300, false);
       Sync();
     }
-    const long At10000 = ResidentBytes();
+    const auto At10000 = static_cast<long>(platform::ResidentBytes());
     const TRect P = FViewer->GetPageRect();
     const double ViewBitmap = double(ViewWidth) * ViewHeight * 4;
     std::printf("memory: resident at 100 %% %.1f MB, at 10000 %% %.1f MB (page %d x %d pixels)\n",

@@ -1,8 +1,6 @@
 #include "cad/TargetList.h"
 
-#include "platform/File.h"
 #include "platform/FileContents.h"
-#include "platform/FileReplacement.h"
 #include "platform/FilePath.h"
 #include "platform/OsError.h"
 #include "platform/TextEncoding.h"
@@ -89,25 +87,21 @@ std::string TargetListFilePath(const std::string& ExecutableDirectory) {
 }
 
 std::optional<TTargetListText> ReadTargetListFile(const std::string& FileName) {
-  if (!platform::FileExists(FileName))
-    return std::nullopt;
-  std::string Bytes;
+  std::optional<std::string> Bytes;
   try {
-    platform::TFile File = platform::TFile::OpenRead(FileName);
-    Bytes.resize(static_cast<std::size_t>(File.Size()));
-    File.ReadExact(Bytes.data(), Bytes.size());
+    Bytes = platform::ReadExistingFileContents(FileName);
   } catch (const platform::EOSError& E) {
     throw EFOpenError(FileName, platform::SysErrorMessage(E.Code));
   }
-  return ParseTargetList(Bytes);
+  if (!Bytes)
+    return std::nullopt;
+  return ParseTargetList(*Bytes);
 }
 
 void WriteTargetListFile(const std::string& FileName, const TTargetListText& Text) {
   const std::string Bytes = FormatTargetList(Text.Lines, Text.Encoding);
   try {
-    platform::TFileReplacement Replacement(FileName);
-    Replacement.File().Write(Bytes.data(), Bytes.size());
-    Replacement.Commit();
+    platform::ReplaceFileContents(FileName, Bytes);
   } catch (const platform::EOSError& E) {
     throw EFCreateError(FileName, platform::SysErrorMessage(E.Code));
   }

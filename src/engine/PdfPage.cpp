@@ -62,6 +62,10 @@ void TPdfPage::ReadPageMetrics() {
 
 void TPdfPage::Close() {
   AbandonProgressiveRender();
+  ReleaseHandles();
+}
+
+void TPdfPage::ReleaseHandles() {
   if (HasFormEnvironment()) {
     FORM_DoPageAAction(FPage.get(), Form(), PageWillClose);
     FORM_OnBeforeClosePage(FPage.get(), Form());
@@ -102,7 +106,7 @@ void TPdfPage::PrepareToDraw(TPdfPageRenderOptions Options) {
     if (HasFormEnvironment() && FPDFPage_GetAnnotCount(FPage.get()) > 0) {
       ApplyChanges();
       Flatten(true);
-      Close();
+      ReleaseHandles();
       ReopenIfClosed();
     }
   }

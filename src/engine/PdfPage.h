@@ -143,8 +143,11 @@ private:
   TPdfPage(TPdfDocument* ADocument, TPageHandle APage);
 
   void ReopenIfClosed();
+  // Close without touching a progressive render: the engine handles and the form layer's page.
+  void ReleaseHandles();
   void NotifyPageOpened();
-  // Reopens the page; for printing, flattens its form fields into it first.
+  // Reopens the page; for printing, flattens its form fields into it first. A progressive render
+  // running on the page goes on.
   void PrepareToDraw(TPdfPageRenderOptions Options);
   // The progressive render running on the page: attaching abandons the one there was.
   void AttachProgressiveRender(TPdfProgressiveRender* Render);

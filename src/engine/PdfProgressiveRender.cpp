@@ -42,10 +42,7 @@ bool TPdfProgressiveRender::Continue(TClock::time_point Deadline) {
 }
 
 int TPdfProgressiveRender::Start(IFSDK_PAUSE& Pause) {
-  // Getting the page ready may close and reopen it, which must not end this render.
-  FPage->DetachProgressiveRender(this);
   FPage->PrepareToDraw(FOptions);
-  FPage->AttachProgressiveRender(this);
   if (FWidth > 0 && FHeight > 0 && FTarget.Width() > 0 && FTarget.Height() > 0)
     FBitmap = std::make_unique<TPdfBitmap>(FTarget.Width(), FTarget.Height(), bfBGRA,
                                            FTarget.Pixels(), FTarget.Stride());

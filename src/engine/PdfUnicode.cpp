@@ -22,6 +22,8 @@ void AppendUtf8(std::string& Out, char32_t C) {
   }
 }
 
+} // namespace
+
 void AppendUtf16(std::u16string& Out, char32_t C) {
   if (C < 0x10000) {
     Out += static_cast<char16_t>(C);
@@ -31,8 +33,6 @@ void AppendUtf16(std::u16string& Out, char32_t C) {
     Out += static_cast<char16_t>(0xDC00 + (C & 0x3FF));
   }
 }
-
-} // namespace
 
 std::string Utf16ToUtf8(std::u16string_view Text) {
   std::string Out;

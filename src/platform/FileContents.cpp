@@ -1,10 +1,10 @@
 #include "platform/FileContents.h"
 
+#include "platform/File.h"
 #include "platform/FileReplacement.h"
 #include "platform/OsError.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace platform {
 
@@ -25,25 +25,21 @@ std::optional<std::string> ReadFileContents(const std::string& FileName) {
 std::optional<std::string> ReadExistingFileContents(const std::string& FileName) {
   if (!FileExists(FileName))
     return std::nullopt;
-  std::ifstream In(PathOf(FileName), std::ios::binary);
-  if (!In)
-    RaiseOSError(LastOSErrorCode());
-  // Read through the stream, which turns a failed read into its bad state; an iterator over the
-  // buffer would take a failed read for the end of the file.
-  std::string Bytes;
-  char Block[65536];
-  while (In.read(Block, sizeof Block) || In.gcount() > 0)
-    Bytes.append(Block, static_cast<std::size_t>(In.gcount()));
-  if (In.bad())
-    RaiseOSError(LastOSErrorCode());
+  TFile File = TFile::OpenRead(FileName);
+  std::string Bytes(static_cast<std::size_t>(File.Size()), '\0');
+  File.ReadExact(Bytes.data(), Bytes.size());
   return Bytes;
+}
+
+void ReplaceFileContents(const std::string& FileName, const std::string& Bytes) {
+  TFileReplacement Replacement(FileName);
+  Replacement.File().Write(Bytes.data(), Bytes.size());
+  Replacement.Commit();
 }
 
 bool WriteFileContents(const std::string& FileName, const std::string& Bytes) {
   try {
-    TFileReplacement Replacement(FileName);
-    Replacement.File().Write(Bytes.data(), Bytes.size());
-    Replacement.Commit();
+    ReplaceFileContents(FileName, Bytes);
     return true;
   } catch (const EOSError&) {
     return false;

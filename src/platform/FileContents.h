@@ -14,7 +14,9 @@ std::optional<std::string> ReadFileContents(const std::string& FileName);
 std::optional<std::string> ReadExistingFileContents(const std::string& FileName);
 
 // Replaces the file's content by Bytes in one step (TFileReplacement), creating the file when
-// needed. False when it cannot be written; the file then keeps its old content.
+// needed. Raises EOSError when it cannot be written; the file then keeps its old content.
+void ReplaceFileContents(const std::string& FileName, const std::string& Bytes);
+// The same, false instead of the error.
 bool WriteFileContents(const std::string& FileName, const std::string& Bytes);
 
 // True when FileName names an existing file (not a directory), following symbolic links.

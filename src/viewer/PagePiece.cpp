@@ -8,12 +8,11 @@ bool TPagePiece::Render(TPdfPage& Page, const TPageDrawing& How, TClock::time_po
     return true;
   try {
     if (!FRender || FRender->Abandoned()) {
-      if (FPainted)
+      if (FRenders > 0)
         FPixels.FillRect(FArea, FPaper);
       FRender =
           std::make_unique<TPdfProgressiveRender>(Page, FPixels.Surface(), -FArea.Left, -FArea.Top,
                                                   How.Width, How.Height, How.Rotation, How.Options);
-      FPainted = true;
       ++FRenders;
     }
     FFinished = FRender->Continue(Deadline);

@@ -47,6 +47,5 @@ private:
   TOffscreenSurface FPixels;
   std::unique_ptr<TPdfProgressiveRender> FRender;
   bool FFinished = false;
-  bool FPainted = false; // a render has drawn on the paper
   int FRenders = 0;
 };

@@ -211,8 +211,7 @@ void TPdfControl::RelayoutAndRepaint() {
 void TPdfControl::RepaintPageArea() {
   FRenderedPageIndex = -1;
   DropPageImage();
-  const TRect R = GetPageRect();
-  RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
+  RepaintClientRect(GetPageRect());
 }
 
 void TPdfControl::RaiseWebLinkClick(const std::string& Url) {

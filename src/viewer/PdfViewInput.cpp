@@ -3,6 +3,8 @@
 // has left the control, and scrolls, turns pages, copies and selects from the keyboard.
 #include "viewer/PdfViewCtrl.h"
 
+#include "engine/PdfUnicode.h"
+
 #include "viewer/AutoScroll.h"
 #include "viewer/KeyCommands.h"
 #include "viewer/ToolkitShiftState.h"
@@ -31,15 +33,6 @@ TMouseInput MouseInputOf(const wxMouseEvent& Event) {
           : Button == wxMOUSE_BTN_RIGHT ? mbRight
                                         : mbMiddle,
           ShiftStateOf(Event), Event.GetX(), Event.GetY()};
-}
-
-// The engine takes characters as UTF-16 code units.
-std::u16string CodeUnitsOf(wxChar Char) {
-  const auto Code = static_cast<std::uint32_t>(Char);
-  if (Code <= 0xFFFF)
-    return std::u16string(1, static_cast<char16_t>(Code));
-  const std::uint32_t V = Code - 0x10000;
-  return {static_cast<char16_t>(0xD800 + (V >> 10)), static_cast<char16_t>(0xDC00 + (V & 0x3FF))};
 }
 
 } // namespace
@@ -145,8 +138,9 @@ void TPdfControl::HandleMouseMove(wxMouseEvent& Event) {
   const TShiftState Shift = ShiftStateOf(Event);
   const int X = Event.GetX();
   const int Y = Event.GetY();
-  if (TPdfPage* Page = FormEventsApply() ? ShownPage() : nullptr) {
-    const TPdfPoint At = DeviceToPage(X, Y);
+  TPdfPage* Page = ShownPage();
+  const TPdfPoint At = Page ? DeviceToPage(X, Y) : TPdfPoint{};
+  if (Page && FormEventsApply()) {
     if (Page->FormEventMouseMove(Shift, At.X, At.Y)) {
       Choice.Cursor = FormFieldCursor(Page->HasFormFieldAtPoint(At.X, At.Y));
       return;
@@ -166,17 +160,13 @@ void TPdfControl::HandleMouseMove(wxMouseEvent& Event) {
     } else {
       CancelAutoScroll();
     }
-    // The I-beam shows at once while dragging over text.
-    if (ExtendSelectionToPoint(X, Y) && Choice.Cursor != crIBeam) {
+    // The I-beam shows while dragging over text.
+    if (ExtendSelectionToPoint(X, Y))
       Choice.Cursor = crIBeam;
-      SetCursor(crIBeam);
-    }
     return;
   }
-  TPdfPage* Page = ShownPage();
   if (!Page)
     return;
-  const TPdfPoint At = DeviceToPage(X, Y);
   if (FOnWebLinkClick && IsWebLinkAt(X, Y))
     Choice.Cursor = crHandPoint;
   else if (Page->GetCharIndexAt(At.X, At.Y, CursorCharTolerance, CursorCharTolerance) >= 0)
@@ -326,8 +316,11 @@ void TPdfControl::HandleChar(wxKeyEvent& Event) {
   TPdfPage* Page =
       Char != WXK_NONE && Char != WXK_DELETE && FormEventsApply() ? ShownPage() : nullptr;
   if (Page) {
+    // The engine takes characters as UTF-16 code units.
+    std::u16string Units;
+    AppendUtf16(Units, static_cast<char32_t>(Char));
     bool Taken = false;
-    for (const char16_t Unit : CodeUnitsOf(Char))
+    for (const char16_t Unit : Units)
       Taken = Page->FormEventKeyPress(Unit, KeyMessageData(Event.AltDown(), false)) || Taken;
     if (Taken)
       return;

@@ -136,7 +136,7 @@ void TPdfControl::HandleMouseWheel(wxMouseEvent& Event) {
     if (wxWindow* Parent = GetParent())
       Parent->GetEventHandler()->ProcessEvent(Event);
   };
-  if (TPdfPage* Page = HasValidPage() && FAllowFormEvents ? ShownPage() : nullptr) {
+  if (TPdfPage* Page = FormEventsApply() ? ShownPage() : nullptr) {
     const TPdfPoint At = DeviceToPage(Event.GetX(), Event.GetY());
     if (Page->FormEventMouseWheel(ShiftStateOf(Event), Delta, At.X, At.Y)) {
       PassToParent();

@@ -98,7 +98,7 @@ void TPdfControl::RefreshRenderedParts(const TRect& Painted) {
   for (const TRect& Part : Parts) {
     const TRect R = IntersectRect(OffsetRect(Part, FDrawX, FDrawY), Client);
     if (!IsEmptyRect(R) && !ContainsRect(Painted, R))
-      RefreshRect(wxRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top), false);
+      RepaintClientRect(R);
   }
 }
 

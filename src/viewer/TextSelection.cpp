@@ -91,9 +91,9 @@ void TTextSelection::SelectText(const TShownPage& Shown, int CharIndex, int Coun
   else
     // The end is worked out wide: a count near either end of the integers must not wrap. An end
     // before the first character leaves the selection inactive.
-    ChangeSelection(Shown, true, CharIndex,
-                    static_cast<int>(std::clamp<std::int64_t>(std::int64_t(CharIndex) + Count - 1,
-                                                              -1, Last)));
+    ChangeSelection(
+        Shown, true, CharIndex,
+        static_cast<int>(std::clamp<std::int64_t>(std::int64_t(CharIndex) + Count - 1, -1, Last)));
 }
 
 bool TTextSelection::SelectWord(const TShownPage& Shown, int CharIndex) {

@@ -2,6 +2,8 @@
 // shadow and page colour, the cached page image and what drops it, and pages too large to cache.
 #include "ViewerTestSupport.h"
 
+#include "platform/ProcessResources.h"
+
 namespace {
 
 using ViewerPaint = TViewerTest;
@@ -157,7 +159,7 @@ TEST_F(ViewerPaint, HighZoomShowsTheVisiblePartWithoutAPageSizedImage) {
   Load("one-page.pdf");
   Viewer->SetScaleMode(smZoom);
   for (const int Zoom : {1000, 5000, 10000}) {
-    const long MemoryBefore = ResidentBytes();
+    const auto MemoryBefore = static_cast<long>(platform::ResidentBytes());
     Viewer->SetZoomPercentage(Zoom);
     Settle();
     EXPECT_FALSE(Viewer->HasPageBitmap()) << Zoom;
@@ -176,7 +178,7 @@ TEST_F(ViewerPaint, HighZoomShowsTheVisiblePartWithoutAPageSizedImage) {
     EXPECT_TRUE(IsBlackPixel(S.At(X + 3, Y + 20))) << Zoom << ColourText(S.At(X + 3, Y + 20));
     EXPECT_TRUE(IsWhitePixel(S.At(X + 20, Y - 3))) << Zoom << ColourText(S.At(X + 20, Y - 3));
     EXPECT_TRUE(IsBlackPixel(S.At(X + 250, Y + 150))) << Zoom;
-    EXPECT_LT(ResidentBytes() - MemoryBefore, 64L << 20)
+    EXPECT_LT(static_cast<long>(platform::ResidentBytes()) - MemoryBefore, 64L << 20)
         << Zoom << ": the whole page would take "
         << (static_cast<long long>(Page.Right - Page.Left) * (Page.Bottom - Page.Top) * 4 >> 20)
         << " MB";

@@ -5,20 +5,12 @@
 #include "engine/PdfEngineInit.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FilePath.h"
+#include "platform/ProcessResources.h"
 #include "viewer/ClientRect.h"
 
-#include <fstream>
-#include <unistd.h>
 #include <wx/button.h>
 #include <wx/frame.h>
 #include <wx/sizer.h>
-
-long ResidentBytes() {
-  std::ifstream Statm("/proc/self/statm");
-  long Size = 0, Resident = 0;
-  Statm >> Size >> Resident;
-  return Resident * ::sysconf(_SC_PAGESIZE);
-}
 
 bool IsBlackPixel(std::uint32_t Pixel) {
   return (Pixel >> 16 & 0xFF) < 40 && (Pixel >> 8 & 0xFF) < 40 && (Pixel & 0xFF) < 40;

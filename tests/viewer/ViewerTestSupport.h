@@ -13,9 +13,6 @@
 
 class wxFrame;
 
-// Resident memory of the test process, in bytes.
-long ResidentBytes();
-
 class TViewerTest : public TWindowTest {
 protected:
   void SetUp() override;
